@@ -1,0 +1,128 @@
+#include "tabstrip.h"
+
+#include <QPainter>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
+
+namespace orvanta::platform {
+namespace {
+
+// Tabs share the strip's width equally and have the strip's tab height.
+class StripTabBar final : public QTabBar
+{
+public:
+    using QTabBar::QTabBar;
+
+    int fixedHeight = 0;
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        const QSize natural = QTabBar::tabSizeHint(index);
+        const int tabs = qMax(1, count());
+        const int width = qMax(natural.width(), this->width() / tabs);
+        return QSize(width, fixedHeight > 0 ? fixedHeight : natural.height());
+    }
+};
+
+} // namespace
+
+TabStrip::TabStrip(QWidget *parent)
+    : QWidget(parent)
+    , m_bar(new StripTabBar(this))
+{
+    m_bar->setDrawBase(false);
+    m_bar->setExpanding(true);
+    m_bar->setUsesScrollButtons(false);
+    m_bar->setElideMode(Qt::ElideNone);
+    m_bar->setFocusPolicy(Qt::TabFocus);
+    setTabHeight(m_bar->sizeHint().height());
+
+    connect(m_bar, &QTabBar::currentChanged, this, [this](int index) {
+        showCurrentPage();
+        Q_EMIT currentChanged(index);
+    });
+}
+
+void TabStrip::addPage(QWidget *page, const QString &caption)
+{
+    page->setParent(this);
+    page->setGeometry(rect());
+    m_pages.append(page);
+    // The page lies under the tab row; keep the tabs clickable.
+    m_bar->raise();
+    const QSignalBlocker blocker(m_bar);
+    m_bar->addTab(caption);
+    showCurrentPage();
+}
+
+QWidget *TabStrip::page(int index) const
+{
+    return m_pages.value(index);
+}
+
+int TabStrip::count() const
+{
+    return int(m_pages.size());
+}
+
+int TabStrip::tab() const
+{
+    return m_bar->currentIndex();
+}
+
+void TabStrip::setTab(int index)
+{
+    m_bar->setCurrentIndex(index);
+}
+
+void TabStrip::setTabHeight(int pixels)
+{
+    m_tabHeight = pixels;
+    static_cast<StripTabBar *>(m_bar)->fixedHeight = pixels;
+    m_bar->setGeometry(0, 0, width(), pixels);
+    update();
+}
+
+int TabStrip::tabHeight() const
+{
+    return m_tabHeight;
+}
+
+QTabBar *TabStrip::tabBar() const
+{
+    return m_bar;
+}
+
+void TabStrip::showCurrentPage()
+{
+    const int current = m_bar->currentIndex();
+    for (int i = 0; i < m_pages.size(); ++i) {
+        const bool shown = i == current;
+        m_pages[i]->setVisible(shown);
+        m_pages[i]->setEnabled(shown);
+    }
+}
+
+void TabStrip::paintEvent(QPaintEvent *)
+{
+    // The page area: the button-face colour inside a tab-widget frame.
+    QPainter painter(this);
+    const QRect area(0, m_tabHeight, width(), height() - m_tabHeight);
+    painter.fillRect(area, palette().button());
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    frame.rect = area;
+    frame.tabBarSize = QSize(width(), m_tabHeight);
+    frame.shape = QTabBar::RoundedNorth;
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+}
+
+void TabStrip::resizeEvent(QResizeEvent *)
+{
+    m_bar->setGeometry(0, 0, width(), m_tabHeight);
+    for (QWidget *page : std::as_const(m_pages))
+        page->setGeometry(rect());
+}
+
+} // namespace orvanta::platform
