@@ -1,5 +1,8 @@
+#include <memory>
+
 #include <QIcon>
 
+#include "aboutinstance.h"
 #include "errorreport.h"
 #include "fonts.h"
 #include "formsruntime.h"
@@ -16,10 +19,15 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/orvanta.ico")));
     platform::InstallFontSubstitutes();
 
+    // Empty until Help > About is first chosen; survives the box's closing.
+    std::unique_ptr<AboutInstance> aboutInstance;
+
     Main window;
+    QObject::connect(&window, &Main::aboutRequested, &window, [&aboutInstance] { mnuAbout_Click(aboutInstance); });
     // Closing the main window ends the program, About box included.
     QObject::connect(&window, &Main::closed, &app, [] { platform::End(); });
     window.centre();
     window.show();
+    window.activateWindow();
     return app.exec();
 }

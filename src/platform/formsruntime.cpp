@@ -22,6 +22,10 @@ void SetText(QLineEdit *box, const QString &text)
 
 void SetFocus(QLineEdit *box)
 {
+    // After a modal box closes, some window managers (and none at all) leave
+    // no window active; focus set then would not arrive until the user clicks.
+    if (!box->window()->isActiveWindow())
+        box->window()->activateWindow();
     box->setFocus(Qt::OtherFocusReason);
 }
 

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "fonts.h"
 #include "main.h"
 #include "messagebox.h"
 
@@ -28,7 +29,7 @@ class MainWindowFixture
 {
 public:
     MainWindowFixture()
-        : window(std::make_unique<Main>())
+        : window((platform::InstallFontSubstitutes(), std::make_unique<Main>()))
     {
         window->show();
         window->activateWindow();

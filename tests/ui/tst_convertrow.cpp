@@ -8,6 +8,7 @@
 #include <QApplication>
 
 #include "converterpage.h"
+#include "defaultbutton.h"
 #include "mainwindowfixture.h"
 #include "tabstrip.h"
 
@@ -247,6 +248,25 @@ private Q_SLOTS:
         QCOMPARE(f.label(QStringLiteral("AnsFeet1"))->text(), QString::fromUtf8("26,90975 Feet²"));
         // "2,5" reads as 2: input always takes "." as its decimal point.
         QCOMPARE(f.label(QStringLiteral("AnsFeet2"))->text(), QString::fromUtf8("21,5278 Feet²"));
+    }
+
+    // A window manager may leave no window active after a modal box; the
+    // row's box must still get the focus, and with it the default button.
+    void focusReturnsToTheBoxFromAnInactiveWindow()
+    {
+        MainWindowFixture f;
+        QVERIFY(f.ready);
+        f.box(QStringLiteral("Meter2"))->setText(QStringLiteral("3"));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(!f.window->isActiveWindow());
+
+        QTest::mouseClick(f.button(QStringLiteral("Command2")), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QCOMPARE(QApplication::focusWidget(), f.box(QStringLiteral("Meter2")));
+        QCOMPARE(platform::DefaultButtonController::of(f.window.get())->defaultButton(), f.button(QStringLiteral("Command2")));
     }
 
     // The real modal box, answered the way a user would.
