@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     platform::GuardedApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvanta.orvanta"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/orvanta.ico")));
     platform::InstallFontSubstitutes();
 

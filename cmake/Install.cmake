@@ -1,0 +1,66 @@
+# Where `cmake --install` puts Orvanta, and the Debian package `cpack -G DEB`
+# makes from the same tree. Included from the top level once the targets exist.
+
+include(GNUInstallDirs)
+
+# The freedesktop id: names the desktop entry, the metainfo file and the icon,
+# and is what the program gives QGuiApplication::setDesktopFileName.
+set(ORVANTA_APP_ID org.orvanta.orvanta)
+set(ORVANTA_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
+set(ORVANTA_DESKTOP_FILE ${ORVANTA_DESKTOP_DIR}/${ORVANTA_APP_ID}.desktop)
+set(ORVANTA_METAINFO_FILE ${ORVANTA_DESKTOP_DIR}/${ORVANTA_APP_ID}.metainfo.xml)
+
+install(TARGETS orvanta
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    BUNDLE DESTINATION .)
+
+# Desktop integration exists only on freedesktop systems; Windows takes its
+# icon and version from the resource script compiled into the executable.
+if(UNIX AND NOT APPLE)
+    # Qt and the C++ runtime come from the system's library directories; the
+    # $ORIGIN search path Qt's project set-up adds would only widen the search.
+    set_target_properties(orvanta PROPERTIES INSTALL_RPATH "")
+    install(FILES ${ORVANTA_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${ORVANTA_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    foreach(size 16 32)
+        install(FILES ${ORVANTA_ICON_DIR}/orvanta-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${ORVANTA_APP_ID}.png)
+    endforeach()
+    install(FILES ${ORVANTA_ICON_DIR}/orvanta.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${ORVANTA_APP_ID}.svg)
+    # Debian expects the licence as the package's copyright file.
+    install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvanta
+        RENAME copyright)
+endif()
+
+set(CPACK_PACKAGE_NAME orvanta)
+set(CPACK_PACKAGE_VENDOR "Orvanta developers")
+set(CPACK_PACKAGE_CONTACT "Orvanta developers <developers@orvanta.org>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Convert areas and volumes between metric and imperial units")
+# Debian wraps nothing itself: keep the lines short.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "A small desktop converter between square meters and square feet, and"
+    "between cubic meters and cubic feet. Each direction has a page of ten"
+    "rows; a row shows the result with its unit.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Orvanta)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/out/")
+
+if(UNIX AND NOT APPLE)
+    set(CPACK_GENERATOR DEB)
+endif()
+set(CPACK_DEBIAN_PACKAGE_NAME orvanta)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# dpkg-shlibdeps works out the libraries (Qt, libstdc++) from the executable.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window is designed around these faces; without them it falls back to DejaVu.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation | fonts-liberation2, fonts-quattrocento")
+
+include(CPack)
