@@ -1,6 +1,9 @@
 #include "main.h"
 
+#include <future>
+
 #include <QCloseEvent>
+#include <QImageReader>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
@@ -26,22 +29,37 @@ using platform::TwipsRect;
 class Backdrop final : public QWidget
 {
 public:
-    explicit Backdrop(QWidget *parent)
+    Backdrop(QWidget *parent, const QSize &size)
         : QWidget(parent)
-        , m_picture(QStringLiteral(":/images/background.jpg"))
+        // Decoding the progressive JPEG is the largest single cost of start-up:
+        // it runs on another thread while the rest of the window is built.
+        , m_decoding(std::async(std::launch::async, [size] { return decodeVisiblePart(size); }))
     {
+        setFixedSize(size);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
+        if (m_decoding.valid())
+            m_picture = QPixmap::fromImage(m_decoding.get());
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
         painter.drawPixmap(0, 0, m_picture);
     }
 
 private:
+    // Only the top-left part is ever seen: decoding just that keeps less than
+    // half of the 1024x768 picture in memory.
+    static QImage decodeVisiblePart(const QSize &size)
+    {
+        QImageReader reader(QStringLiteral(":/images/background.jpg"));
+        reader.setClipRect(QRect(QPoint(), size).intersected(QRect(QPoint(), reader.size())));
+        return reader.read();
+    }
+
+    std::future<QImage> m_decoding;
     QPixmap m_picture;
 };
 
@@ -66,9 +84,8 @@ Main::Main(QWidget *parent)
 
     createMenus();
 
-    auto *client = new Backdrop(this);
+    auto *client = new Backdrop(this, platform::TwipsSize(9780, 7335));
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(platform::TwipsSize(9780, 7335));
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
