@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
+#include "centre.h"
 #include "fonts.h"
 #include "twips.h"
 
@@ -71,12 +71,7 @@ AboutBox::AboutBox()
 
 void AboutBox::centre()
 {
-    const QScreen *screen = this->screen();
-    if (!screen)
-        return;
-    QRect target(QPoint(), frameGeometry().size());
-    target.moveCenter(screen->availableGeometry().center());
-    move(target.topLeft());
+    platform::CentreOnScreen(this);
 }
 
 void AboutBox::bringToFront()

@@ -97,6 +97,8 @@ QTabBar *TabStrip::tabBar() const
 void TabStrip::showCurrentPage()
 {
     const int current = m_bar->currentIndex();
+    // Screen readers announce the strip by the page it shows.
+    m_bar->setAccessibleName(m_bar->tabText(current));
     for (int i = 0; i < m_pages.size(); ++i) {
         const bool shown = i == current;
         m_pages[i]->setVisible(shown);

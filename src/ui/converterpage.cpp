@@ -67,11 +67,14 @@ ConverterRow ConverterPage::addRow(int number)
     row.input->setFont(platform::DesignFont(QStringLiteral("MS Sans Serif"), 9.75));
     row.input->setMaxLength(std::numeric_limits<int>::max());
     row.input->setGeometry(platform::TwipsRect(InputLeft + shift, top, InputWidth, ControlHeight));
+    row.input->setAccessibleName(QStringLiteral("%1, row %2").arg(QString::fromUtf8(m_design.inputUnitName)).arg(number));
 
     row.button = new QPushButton(QStringLiteral("Convert"), this);
     row.button->setObjectName(controlName(spec.ButtonPrefix, number));
     row.button->setAutoDefault(false);
     row.button->setGeometry(platform::TwipsRect(ButtonLeft + shift, top, ButtonWidth, ControlHeight));
+    row.button->setAccessibleDescription(
+        QStringLiteral("Convert row %1 to %2").arg(number).arg(QString::fromUtf8(m_design.resultUnitName)));
 
     row.result = new QLabel(this);
     row.result->setObjectName(controlName(spec.ResultPrefix, number));
@@ -79,6 +82,8 @@ ConverterRow ConverterPage::addRow(int number)
     row.result->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     row.result->setTextFormat(Qt::PlainText);
     row.result->setGeometry(platform::TwipsRect(ResultLeft + shift, top, ResultWidth, ControlHeight));
+    // No accessible name: screen readers read the label's live text, and its
+    // tooltip (the last good result) as the description.
 
     connect(row.button, &QPushButton::clicked, this, [row] { ConvertRow(row); });
     platform::OnGotFocus(row.input, [row] { InputGotFocus(row); });

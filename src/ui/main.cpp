@@ -8,9 +8,9 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabBar>
 
+#include "centre.h"
 #include "converterpage.h"
 #include "defaultbutton.h"
 #include "fonts.h"
@@ -159,14 +159,7 @@ void Main::setTabOrder()
 
 void Main::centre()
 {
-    const QScreen *screen = this->screen();
-    if (!screen)
-        return;
-    // move() places the frame; before the window is mapped the frame is
-    // the client size plus the menu bar.
-    QRect target(QPoint(), frameGeometry().size());
-    target.moveCenter(screen->availableGeometry().center());
-    move(target.topLeft());
+    platform::CentreOnScreen(this);
 }
 
 void Main::Form_Load()

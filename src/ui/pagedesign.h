@@ -23,19 +23,22 @@ struct PageDesign
     const char *inputHeaderCaption;
     const char *resultHeaderName;
     const char *resultHeaderCaption;
+    // Spoken by screen readers: "Square meters, row 3", "Convert row 3 to square feet".
+    const char *inputUnitName;
+    const char *resultUnitName;
     // The volume pages sit 120 twips further left than the area pages.
     int columnShiftTwips;
     RowTabOrder tabOrder;
 };
 
 inline constexpr PageDesign MeterSqPage{&MeterSqToFeetSq, "Meter\u00B2 to Feet\u00B2", "Label1", "Enter in Meter\u00B2",
-                                        "Label2", "Feet\u00B2", 0, RowTabOrder::TopDown};
+                                        "Label2", "Feet\u00B2", "Square meters", "square feet", 0, RowTabOrder::TopDown};
 inline constexpr PageDesign FeetSqPage{&FeetSqToMeterSq, "Feet\u00B2 to Meter\u00B2", "Label14", "Enter in Feet\u00B2",
-                                       "Label13", "Meter\u00B2", 0, RowTabOrder::BottomUp};
+                                       "Label13", "Meter\u00B2", "Square feet", "square meters", 0, RowTabOrder::BottomUp};
 inline constexpr PageDesign MeterCuPage{&MeterCuToFeetCu, "Meter\u00B3 to Feet\u00B3", "Label29", "Enter in Meter\u00B3",
-                                        "Label30", "Feet\u00B3", -120, RowTabOrder::TopDown};
+                                        "Label30", "Feet\u00B3", "Cubic meters", "cubic feet", -120, RowTabOrder::TopDown};
 inline constexpr PageDesign FeetCuPage{&FeetCuToMeterCu, "Feet\u00B3 to Meter\u00B3", "Label3", "Enter in Feet\u00B3",
-                                       "Label4", "Meter\u00B3", -120, RowTabOrder::TopDown};
+                                       "Label4", "Meter\u00B3", "Cubic feet", "cubic meters", -120, RowTabOrder::TopDown};
 
 inline constexpr int RowsPerPage = 10;
 
