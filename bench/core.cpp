@@ -20,7 +20,7 @@
 
 #include "allocationcount.h"
 #include "conversion.h"
-#include "conversionspec.h"
+#include "conversions.h"
 #include "quantity.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "conversion.h"
-#include "conversionspec.h"
+#include "conversions.h"
 #include "quantity.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "conversionspec.h"
+#include "conversions.h"
 
 namespace orvanta {
 

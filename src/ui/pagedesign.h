@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "conversionspec.h"
+#include "conversions.h"
 
 namespace orvanta {
 

@@ -22,7 +22,7 @@
 #include <string_view>
 #include <vector>
 
-#include "conversionspec.h"
+#include "conversions.h"
 
 namespace {
 
