@@ -303,6 +303,7 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+Q") << "ctrl+q";
         QTest::newRow("close box") << "close";
         QTest::newRow("EXIT with invalid text in a box") << "EXIT invalid";
+        QTest::newRow("Ctrl+Q from a box on the volume page") << "ctrl+q invalid";
     }
 
     void endsAtOnce()
@@ -312,15 +313,19 @@ private Q_SLOTS:
         QVERIFY(f.ready);
         f.recordBoxes();
         QObject::connect(f.window.get(), &Main::closed, f.window.get(), [] { platform::End(); });
-        if (how.endsWith(QStringLiteral("invalid")))
+        if (how.startsWith(QStringLiteral("ctrl+q"))) {
+            strip(f, 1)->setTab(1);
+            f.typeInto(QStringLiteral("F3"), QStringLiteral("abc"));
+        } else if (how.endsWith(QStringLiteral("invalid"))) {
             f.typeInto(QStringLiteral("Meter1"), QStringLiteral("abc"));
+        }
 
         QTimer::singleShot(0, f.window.get(), [&] {
             if (how.startsWith(QStringLiteral("EXIT")))
                 QTest::mouseClick(f.button(QStringLiteral("Command11")), Qt::LeftButton);
             else if (how == QStringLiteral("menu"))
                 f.window->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
-            else if (how == QStringLiteral("ctrl+q"))
+            else if (how.startsWith(QStringLiteral("ctrl+q")))
                 f.press(Qt::Key_Q, Qt::ControlModifier);
             else
                 f.window->close();
