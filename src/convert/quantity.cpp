@@ -38,22 +38,22 @@ constexpr bool IsDigit(int c) noexcept
 class Reader
 {
 public:
-    explicit Reader(std::string_view text) noexcept : text_(text) {}
+    explicit Reader(std::string_view text) noexcept : m_text(text) {}
 
     // The next character as 0..255, or -1 at the end of the text.
     int Peek() noexcept
     {
-        while (pos_ < text_.size() && IsIgnored(text_[pos_]))
-            ++pos_;
-        return pos_ < text_.size() ? static_cast<unsigned char>(text_[pos_]) : -1;
+        while (m_pos < m_text.size() && IsIgnored(m_text[m_pos]))
+            ++m_pos;
+        return m_pos < m_text.size() ? static_cast<unsigned char>(m_text[m_pos]) : -1;
     }
 
     // Steps over the character the last Peek returned.
-    void Advance() noexcept { ++pos_; }
+    void Advance() noexcept { ++m_pos; }
 
 private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
+    std::string_view m_text;
+    std::size_t m_pos = 0;
 };
 
 int RadixDigit(int c, unsigned radix) noexcept
