@@ -1,8 +1,6 @@
 #pragma once
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "forms.h"
 
 namespace orvanta {
 
@@ -14,9 +12,9 @@ struct ConverterRow
 {
     const ConversionSpec *conversion = nullptr;
     int number = 0; // 1 to 10, top to bottom
-    QLineEdit *input = nullptr;
-    QPushButton *button = nullptr;
-    QLabel *result = nullptr;
+    forms::TextBox *input = nullptr;
+    forms::CommandButton *button = nullptr;
+    forms::Label *result = nullptr;
 };
 
 // What the row's Convert button does: converts the input box's text into the

@@ -99,9 +99,9 @@ private Q_SLOTS:
     {
         Window w;
         QVERIFY(w.ready);
-        orvanta::platform::SetDefault(w.a);
+        orvanta::forms::SetDefault(w.a);
         QVERIFY(w.a->isDefault());
-        orvanta::platform::SetDefault(w.b);
+        orvanta::forms::SetDefault(w.b);
         QVERIFY(!w.a->isDefault());
         QVERIFY(w.b->isDefault());
 

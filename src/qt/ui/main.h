@@ -5,8 +5,10 @@
 // SSTab1 has a page for areas and one for volumes, each holding an inner
 // strip (SSTab2, SSTab3) whose pages are the four ConverterPages. A page is
 // built from its PageDesign; each of its ten ConverterRows converts through
-// the Qt-free core in src/convert. Enter converts the row being edited through
-// the window's platform::DefaultButtonController.
+// the Qt-free core in src/convert. Names, captions and geometry come from
+// the shared design (src/ui/maindesign.h), the handlers from src/ui. Enter
+// converts the row being edited through the window's
+// platform::DefaultButtonController.
 
 #include <QList>
 #include <QMainWindow>
@@ -48,9 +50,6 @@ private:
     void createMenus();
     void createTabStrips(QWidget *client);
     void setTabOrder();
-    void Form_Load();
-    void mnuExit_Click();
-    void Command11_Click();
 
     platform::TabStrip *m_sstab1 = nullptr;
     platform::TabStrip *m_sstab2 = nullptr;

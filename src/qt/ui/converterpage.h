@@ -8,6 +8,8 @@
 
 namespace orvanta {
 
+struct RowControls;
+
 // One page of an inner tab strip: a header line and ten rows of one
 // conversion, laid out in the page's twips design.
 class ConverterPage final : public QWidget
@@ -21,13 +23,8 @@ public:
     const PageDesign &design() const { return m_design; }
     const QList<ConverterRow> &rows() const { return m_rows; }
 
-    // The page's input boxes and Convert buttons in the order the Tab key
-    // visits them.
-    QList<QWidget *> tabOrder() const;
-
 private:
-    void addHeader(const char *name, const char *caption, int leftTwips, int widthTwips);
-    ConverterRow addRow(int number);
+    ConverterRow addRow(const RowControls &controls, int number);
 
     const PageDesign &m_design;
     QList<ConverterRow> m_rows;

@@ -15,12 +15,16 @@
 #include "defaultbutton.h"
 #include "fonts.h"
 #include "formsruntime.h"
+#include "maindesign.h"
+#include "mainhandlers.h"
 #include "tabstrip.h"
 #include "twips.h"
+#include "utf8.h"
 
 namespace orvanta {
 namespace {
 
+using platform::FromUtf8;
 using platform::TabStrip;
 using platform::TwipsRect;
 
@@ -63,13 +67,24 @@ private:
     QPixmap m_picture;
 };
 
-TabStrip *makeStrip(const char *name, QWidget *parent, const QRect &geometry)
+TabStrip *makeStrip(const StripDesign &design, QWidget *parent)
 {
     auto *strip = new TabStrip(parent);
-    strip->setObjectName(QString::fromLatin1(name));
-    strip->setGeometry(geometry);
-    strip->setTabHeight(platform::Twips(520));
+    strip->setObjectName(FromUtf8(design.name));
+    strip->setGeometry(TwipsRect(design.rect));
+    strip->setTabHeight(platform::Twips(TabHeightTwips));
     return strip;
+}
+
+QKeySequence shortcutOf(ShortcutKey key)
+{
+    switch (key) {
+    case ShortcutKey::CtrlQ:
+        return QKeySequence(Qt::CTRL | Qt::Key_Q);
+    case ShortcutKey::F2:
+        return QKeySequence(Qt::Key_F2);
+    }
+    return {};
 }
 
 } // namespace
@@ -78,81 +93,83 @@ Main::Main(QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QStringLiteral("Orvanta - @Tiso"));
+    setObjectName(FromUtf8(MainWindowDesign.name));
+    setWindowTitle(FromUtf8(MainWindowDesign.caption));
     new platform::DefaultButtonController(this);
 
     createMenus();
 
-    auto *client = new Backdrop(this, platform::TwipsSize(9780, 7335));
+    auto *client = new Backdrop(this, platform::TwipsSize(MainWindowDesign.clientWidth, MainWindowDesign.clientHeight));
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     createTabStrips(client);
 
-    m_command11 = new QPushButton(QStringLiteral("EXIT"), client);
-    m_command11->setObjectName(QStringLiteral("Command11"));
+    const forms::ControlDesign exit = ExitButtonDesign();
+    m_command11 = new QPushButton(FromUtf8(exit.caption), client);
+    m_command11->setObjectName(FromUtf8(exit.name));
     m_command11->setAutoDefault(false);
-    m_command11->setFont(platform::DesignFont(QStringLiteral("Algerian"), 14.25));
-    m_command11->setGeometry(TwipsRect(7680, 6720, 1695, 495));
-    connect(m_command11, &QPushButton::clicked, this, &Main::Command11_Click);
+    m_command11->setFont(platform::DesignFont(exit.font));
+    m_command11->setGeometry(TwipsRect(exit.rect));
+    connect(m_command11, &QPushButton::clicked, this, [] { Command11_Click(); });
 
     setTabOrder();
-    Form_Load();
+    Form_Load({m_sstab1, m_sstab2});
     m_sstab1->tabBar()->setFocus(Qt::OtherFocusReason);
 }
 
 void Main::createMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(exit, &QAction::triggered, this, &Main::mnuExit_Click);
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *about = help->addAction(QStringLiteral("A&bout"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
-    about->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(about, &QAction::triggered, this, &Main::aboutRequested);
+    for (const MenuDesign &design : MainMenus) {
+        QMenu *menu = menuBar()->addMenu(FromUtf8(design.menuCaption));
+        menu->setObjectName(FromUtf8(design.menuName));
+        QAction *item = menu->addAction(FromUtf8(design.itemCaption));
+        item->setObjectName(FromUtf8(design.itemName));
+        item->setShortcut(shortcutOf(design.shortcut));
+        switch (design.command) {
+        case MenuCommand::Exit:
+            connect(item, &QAction::triggered, this, [] { mnuExit_Click(); });
+            break;
+        case MenuCommand::About:
+            connect(item, &QAction::triggered, this, &Main::aboutRequested);
+            break;
+        }
+    }
 }
 
 void Main::createTabStrips(QWidget *client)
 {
-    m_sstab1 = makeStrip("SSTab1", client, TwipsRect(120, 240, 9495, 6375));
-    const QRect inner = TwipsRect(240, 720, 9015, 5175);
+    m_sstab1 = makeStrip(SSTab1Design, client);
 
     auto *areas = new QWidget;
-    m_sstab1->addPage(areas, QStringLiteral("Square Meter and Square Feet"));
-    m_sstab2 = makeStrip("SSTab2", areas, inner);
+    m_sstab1->addPage(areas, FromUtf8(SSTab1Design.captions[0]));
+    m_sstab2 = makeStrip(SSTab2Design, areas);
 
     auto *volumes = new QWidget;
-    m_sstab1->addPage(volumes, QStringLiteral("Cubic Meter and Cubic Feet"));
-    m_sstab3 = makeStrip("SSTab3", volumes, inner);
+    m_sstab1->addPage(volumes, FromUtf8(SSTab1Design.captions[1]));
+    m_sstab3 = makeStrip(SSTab3Design, volumes);
 
-    const std::pair<TabStrip *, const PageDesign *> pages[] = {
-        {m_sstab2, &MeterSqPage}, {m_sstab2, &FeetSqPage}, {m_sstab3, &MeterCuPage}, {m_sstab3, &FeetCuPage}};
-    for (const auto &[strip, design] : pages) {
-        auto *page = new ConverterPage(*design);
-        strip->addPage(page, QString::fromUtf8(design->tabCaption));
+    for (const PagePlacement &placement : MainPages) {
+        TabStrip *strip = placement.strip == &SSTab2Design ? m_sstab2 : m_sstab3;
+        auto *page = new ConverterPage(*placement.design);
+        strip->addPage(page, FromUtf8(placement.strip->captions[std::size_t(placement.page)]));
         m_pages.append(page);
     }
-    // As designed, the volume strip opens on "Feet³ to Meter³".
-    m_sstab3->setTab(1);
+    m_sstab3->setTab(SSTab3Design.designedTab);
 }
 
 void Main::setTabOrder()
 {
-    // Strips first, each followed by its pages; the volume pages come Feet³
-    // before Meter³; EXIT last.
-    QList<QWidget *> order{m_sstab1->tabBar(), m_sstab2->tabBar()};
-    order << m_pages[0]->tabOrder() << m_pages[1]->tabOrder();
-    order << m_sstab3->tabBar();
-    order << m_pages[3]->tabOrder() << m_pages[2]->tabOrder();
-    order << m_command11;
+    QList<QWidget *> order;
+    for (const std::string &name : MainTabOrder()) {
+        auto *control = findChild<QWidget *>(FromUtf8(name));
+        Q_ASSERT_X(control, "setTabOrder", name.c_str());
+        // A strip takes the focus on its tab bar.
+        if (auto *strip = qobject_cast<TabStrip *>(control))
+            control = strip->tabBar();
+        order << control;
+    }
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -160,22 +177,6 @@ void Main::setTabOrder()
 void Main::centre()
 {
     platform::CentreOnScreen(this);
-}
-
-void Main::Form_Load()
-{
-    platform::SetTab(m_sstab1, 0);
-    platform::SetTab(m_sstab2, 0);
-}
-
-void Main::mnuExit_Click()
-{
-    platform::End();
-}
-
-void Main::Command11_Click()
-{
-    platform::End();
 }
 
 void Main::closeEvent(QCloseEvent *event)

@@ -4,19 +4,13 @@
 
 #include <QString>
 
+#include "forms.h"
+
 class QWidget;
 
 namespace orvanta::platform {
 
-// Style values of the classic message box: buttons in the low bits, icon in
-// bits 4 to 6.
-enum MessageStyle : int {
-    OkOnly = 0,
-    Critical = 16,
-    Question = 32,
-    Exclamation = 48,
-    Information = 64,
-};
+using enum forms::MessageStyle;
 
 struct MessageRequest
 {

@@ -7,13 +7,15 @@
 #include "fonts.h"
 #include "formsruntime.h"
 #include "main.h"
+#include "program.h"
+#include "utf8.h"
 
 int main(int argc, char *argv[])
 {
     using namespace orvanta;
 
-    QCoreApplication::setApplicationName(QStringLiteral("Orvanta"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QCoreApplication::setApplicationName(platform::FromUtf8(ProductTitle));
+    QCoreApplication::setApplicationVersion(platform::FromUtf8(ProductVersionText));
     platform::GuardedApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvanta.orvanta"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/orvanta.ico")));

@@ -30,8 +30,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void Command1_Click();
-
     QPushButton *m_command1 = nullptr;
 };
 

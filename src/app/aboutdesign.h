@@ -1,0 +1,39 @@
+#pragma once
+
+// The design of the About box frmAbout: a picture, a line, three labels and
+// OK, in a small fixed window of its own.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "design.h"
+
+namespace orvanta {
+
+inline constexpr forms::WindowDesign AboutWindowDesign{
+    "frmAbout", "About", 5220, 2550, {"MS Sans Serif", 8.25, forms::FontWeight::Regular}};
+
+// The pictures of the box, named by their files in resources/.
+inline constexpr std::string_view AboutPictureFile = "about.gif";
+inline constexpr std::string_view AboutIconFile = "about.ico";
+
+// Line1 runs down between the picture and the texts. It is drawn so that it
+// inverts what lies beneath: each pixel becomes NOT(pen XOR destination).
+struct LineDesign
+{
+    std::string_view name;
+    int x1, y1, x2, y2; // twips
+    std::uint8_t red, green, blue;
+    int widthPixels;
+};
+
+inline constexpr LineDesign AboutLineDesign{"Line1", 2640, 0, 2640, 2520, 0, 128, 0, 5};
+
+// Image1 (its caption is the picture's file), Label1 to Label3, and Command1,
+// the OK button, the only control that takes the focus.
+std::array<forms::ControlDesign, 5> AboutControls();
+
+inline constexpr std::string_view AboutOkName = "Command1";
+
+} // namespace orvanta

@@ -1,0 +1,92 @@
+#include "formsruntime.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+#include "defaultbutton.h"
+#include "messagebox.h"
+#include "tabstrip.h"
+#include "utf8.h"
+
+namespace orvanta {
+namespace forms {
+
+std::string Text(const TextBox *box)
+{
+    return box->text().toStdString();
+}
+
+void SetText(TextBox *box, std::string_view text)
+{
+    box->setText(platform::FromUtf8(text));
+}
+
+void SetFocus(TextBox *box)
+{
+    // After a modal box closes, some window managers (and none at all) leave
+    // no window active; focus set then would not arrive until the user clicks.
+    if (!box->window()->isActiveWindow())
+        box->window()->activateWindow();
+    box->setFocus(Qt::OtherFocusReason);
+}
+
+std::string Caption(const Label *label)
+{
+    return label->text().toStdString();
+}
+
+void SetCaption(Label *label, std::string_view caption)
+{
+    label->setText(platform::FromUtf8(caption));
+}
+
+void SetToolTipText(Label *label, std::string_view tip)
+{
+    label->setToolTip(platform::FromUtf8(tip));
+}
+
+void SetDefault(CommandButton *button)
+{
+    auto *controller = platform::DefaultButtonController::of(button);
+    Q_ASSERT_X(controller, "SetDefault", "the button's window has no default-button controller");
+    if (controller)
+        controller->setDefaultButton(button);
+}
+
+void SetTab(TabStrip *strip, std::int16_t index)
+{
+    strip->setTab(index);
+}
+
+void MsgBox(std::string_view prompt, int style, std::string_view title)
+{
+    platform::MsgBox(QApplication::activeWindow(), platform::FromUtf8(prompt), style, platform::FromUtf8(title));
+}
+
+std::string DecimalSeparator()
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
+void End()
+{
+    platform::End(0);
+}
+
+} // namespace forms
+
+namespace platform {
+
+void End(int exitCode)
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        window->hide();
+    QCoreApplication::exit(exitCode);
+}
+
+} // namespace platform
+} // namespace orvanta

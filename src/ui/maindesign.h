@@ -1,0 +1,110 @@
+#pragma once
+
+// The design of the main window Main: its frame, menus, the three tab
+// strips, the EXIT button, and the four converter pages with their header
+// labels and ten rows each. Every caption, position and size of the window
+// is here; the adapters only turn these records into controls.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "design.h"
+#include "pagedesign.h"
+
+namespace orvanta {
+
+inline constexpr forms::WindowDesign MainWindowDesign{"Main", "Orvanta - @Tiso", 9780, 7335, {}};
+
+enum class ShortcutKey { CtrlQ, F2 };
+
+// What choosing a menu item runs: mnuExit_Click, or mnuAbout_Click.
+enum class MenuCommand { Exit, About };
+
+// A menu of the menu bar with its one item. '&' marks the access key.
+struct MenuDesign
+{
+    std::string_view menuName;
+    std::string_view menuCaption;
+    std::string_view itemName;
+    std::string_view itemCaption;
+    ShortcutKey shortcut;
+    // Shown beside the item's caption.
+    std::string_view shortcutText;
+    MenuCommand command;
+};
+
+inline constexpr std::array<MenuDesign, 2> MainMenus{{
+    {"mnuFile", "&File", "mnuExit", "E&xit", ShortcutKey::CtrlQ, "Ctrl+Q", MenuCommand::Exit},
+    {"mnuHelp", "&Help", "mnuAbout", "A&bout", ShortcutKey::F2, "F2", MenuCommand::About},
+}};
+
+// A strip of two tabs in one row along its top edge. Its pages cover the
+// whole strip: controls on a page are placed from the strip's own corner.
+struct StripDesign
+{
+    std::string_view name;
+    forms::TwipsRect rect;
+    std::array<std::string_view, 2> captions;
+    // The page that is current when the window is created.
+    int designedTab;
+};
+
+inline constexpr int TabHeightTwips = 520;
+
+// SSTab1 lies on the window; SSTab2 on its page 0, SSTab3 on its page 1.
+inline constexpr StripDesign SSTab1Design{
+    "SSTab1", {120, 240, 9495, 6375}, {"Square Meter and Square Feet", "Cubic Meter and Cubic Feet"}, 0};
+inline constexpr StripDesign SSTab2Design{
+    "SSTab2", {240, 720, 9015, 5175}, {MeterSqPage.tabCaption, FeetSqPage.tabCaption}, 0};
+inline constexpr StripDesign SSTab3Design{
+    "SSTab3", {240, 720, 9015, 5175}, {MeterCuPage.tabCaption, FeetCuPage.tabCaption}, 1};
+
+// The converter pages in the order of MainPages: the area strip's two pages,
+// then the volume strip's.
+struct PagePlacement
+{
+    const StripDesign *strip;
+    int page;
+    const PageDesign *design;
+};
+
+inline constexpr std::array<PagePlacement, 4> MainPages{{
+    {&SSTab2Design, 0, &MeterSqPage},
+    {&SSTab2Design, 1, &FeetSqPage},
+    {&SSTab3Design, 0, &MeterCuPage},
+    {&SSTab3Design, 1, &FeetCuPage},
+}};
+
+// EXIT, on the window below the outer strip.
+forms::ControlDesign ExitButtonDesign();
+
+// One row's three controls, and a page's headers and rows.
+struct RowControls
+{
+    forms::ControlDesign input;
+    forms::ControlDesign button;
+    forms::ControlDesign result;
+};
+
+struct PageControls
+{
+    forms::ControlDesign inputHeader;
+    forms::ControlDesign resultHeader;
+    std::array<RowControls, RowsPerPage> rows;
+};
+
+// The controls of a converter page, placed relative to its strip.
+PageControls DesignPage(const PageDesign &page);
+
+// The names of a page's input boxes and Convert buttons in the order the
+// Tab key visits them.
+std::vector<std::string> PageTabOrder(const PageDesign &page);
+
+// The names of every control of Main that can take the focus, in the order
+// of the Tab key: the strips, each followed by its pages (the volume pages
+// Feet³ before Meter³), and EXIT last.
+std::vector<std::string> MainTabOrder();
+
+} // namespace orvanta
