@@ -1,6 +1,7 @@
 // The About box as a user meets it: opening, closing, reopening, living
 // beside the main window, and ending with the program.
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QPainter>
@@ -214,6 +215,11 @@ private Q_SLOTS:
             QVERIFY2(control, name);
             QCOMPARE(control->geometry(), rect);
         }
+        // Screen readers announce it as a dialog of its own, by its caption.
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&box);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), QAccessible::Dialog);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("About"));
         // OK is the only control that can take the focus.
         for (const QWidget *child : box.findChildren<QWidget *>())
             QCOMPARE(child->focusPolicy() != Qt::NoFocus, child == ok(&box));

@@ -1,5 +1,6 @@
 #include "aboutbox.h"
 
+#include <QAccessibleWidget>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +22,15 @@ namespace {
 using platform::FromUtf8;
 using platform::TwipsRect;
 
+// Screen readers see a plain top-level widget as a bare panel and never
+// announce it; the About box is a dialog of its own, named by its caption.
+QAccessibleInterface *accessibleAboutBox(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(AboutBox::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Dialog);
+    return nullptr;
+}
+
 QString resource(std::string_view file)
 {
     return QStringLiteral(":/images/") + FromUtf8(file);
@@ -32,6 +42,8 @@ AboutBox::AboutBox()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleAboutBox), true);
+    Q_UNUSED(accessible);
     setObjectName(FromUtf8(AboutWindowDesign.name));
     setWindowTitle(FromUtf8(AboutWindowDesign.caption));
     setWindowIcon(QIcon(resource(AboutIconFile)));
