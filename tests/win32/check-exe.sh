@@ -100,3 +100,7 @@ if [ "$failures" -ne 0 ]; then
 fi
 echo "$exe: version information, icons, pictures, manifest, subsystem and imports as expected"
 echo "imports: $(tr '\n' ' ' <"$work/imports.txt")"
+# Explorer and shortcuts show the first icon group of the file's resource
+# directory, where named groups are sorted by name.
+first=$(wrestool -l --type=14 "$exe" | sed -n "1s/.*--name='\{0,1\}\([^' ]*\).*/\1/p")
+echo "file icon (first icon group): $first"
