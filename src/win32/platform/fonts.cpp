@@ -1,0 +1,128 @@
+#include "fonts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cwchar>
+#include <system_error>
+
+#include "widestring.h"
+
+namespace orvanta::platform {
+namespace {
+
+struct FaceQuery
+{
+    const wchar_t *face;
+    int dpi;
+    bool found = false;
+};
+
+int CALLBACK noteFace(const LOGFONTW *font, const TEXTMETRICW *, DWORD fontType, LPARAM data)
+{
+    auto *query = reinterpret_cast<FaceQuery *>(data);
+    // Only the face itself counts, not a substitute the enumeration lists.
+    if (_wcsicmp(font->lfFaceName, query->face) != 0)
+        return 1;
+    if ((fontType & RASTER_FONTTYPE) && query->dpi != forms::StandardDpi)
+        return 1;
+    query->found = true;
+    return 0;
+}
+
+bool isInstalled(const std::wstring &face, int dpi)
+{
+    if (face.empty() || face.size() >= LF_FACESIZE)
+        return false;
+    LOGFONTW pattern{};
+    pattern.lfCharSet = DEFAULT_CHARSET;
+    face.copy(pattern.lfFaceName, face.size());
+    FaceQuery query{face.c_str(), dpi};
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &pattern, noteFace, reinterpret_cast<LPARAM>(&query), 0);
+    ReleaseDC(nullptr, screen);
+    return query.found;
+}
+
+bool sameDesign(const forms::FontDesign &a, const forms::FontDesign &b)
+{
+    return a.face == b.face && a.points == b.points && a.weight == b.weight;
+}
+
+} // namespace
+
+std::wstring InstalledFace(std::string_view face, int dpi)
+{
+    const std::wstring wanted = Widen(face);
+    if (isInstalled(wanted, dpi))
+        return wanted;
+    for (const forms::FontFallback &fallback : forms::FontFallbacks) {
+        if (fallback.face != face)
+            continue;
+        for (std::string_view substitute : fallback.substitutes) {
+            std::wstring candidate = Widen(substitute);
+            if (isInstalled(candidate, dpi))
+                return candidate;
+        }
+    }
+    // Nothing better is installed: leave the choice to the font mapper.
+    return wanted;
+}
+
+UniqueFont DesignFont(const forms::FontDesign &design, int dpi)
+{
+    if (design.isDefault())
+        return MessageFont(dpi);
+    LOGFONTW font{};
+    font.lfHeight = -static_cast<LONG>(std::lround(design.points * dpi / 72.0));
+    font.lfWeight = static_cast<LONG>(design.weight);
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    const std::wstring face = InstalledFace(design.face, dpi);
+    face.copy(font.lfFaceName, std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
+    UniqueFont made(CreateFontIndirectW(&font));
+    if (!made)
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateFontIndirectW");
+    return made;
+}
+
+UniqueFont MessageFont(int dpi)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, static_cast<int>(GetDpiForSystem()));
+    }
+    UniqueFont made(CreateFontIndirectW(&metrics.lfMessageFont));
+    if (!made)
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateFontIndirectW");
+    return made;
+}
+
+WindowFonts::WindowFonts(const forms::FontDesign &windowFont, int dpi)
+    : m_windowFont(windowFont)
+    , m_dpi(dpi)
+{
+}
+
+HFONT WindowFonts::font(const forms::FontDesign &design)
+{
+    const forms::FontDesign &wanted = design.isDefault() ? m_windowFont : design;
+    for (const Entry &entry : m_fonts) {
+        if (sameDesign(entry.design, wanted))
+            return entry.font.get();
+    }
+    m_fonts.push_back({wanted, DesignFont(wanted, m_dpi)});
+    return m_fonts.back().font.get();
+}
+
+void WindowFonts::setDpi(int dpi)
+{
+    m_dpi = dpi;
+    m_fonts.clear();
+}
+
+} // namespace orvanta::platform

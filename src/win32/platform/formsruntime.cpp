@@ -1,0 +1,82 @@
+// The forms operations (forms.h) on Win32 controls.
+
+#include "forms.h"
+
+#include <windows.h>
+
+#include "controls.h"
+#include "messagebox.h"
+#include "messageloop.h"
+#include "tabstrip.h"
+#include "widestring.h"
+#include "window.h"
+
+namespace orvanta::forms {
+
+std::string Text(const TextBox *box)
+{
+    return platform::Narrow(platform::WindowTextOf(box->hwnd));
+}
+
+void SetText(TextBox *box, std::string_view text)
+{
+    SetWindowTextW(box->hwnd, platform::Widen(text).c_str());
+}
+
+void SetFocus(TextBox *box)
+{
+    // After a modal box closes, activation may have gone elsewhere (or
+    // nowhere); focus set then would not arrive until the user clicks.
+    HWND window = GetAncestor(box->hwnd, GA_ROOT);
+    if (GetActiveWindow() != window)
+        SetForegroundWindow(window);
+    ::SetFocus(box->hwnd);
+}
+
+std::string Caption(const Label *label)
+{
+    return platform::Narrow(platform::WindowTextOf(label->hwnd));
+}
+
+void SetCaption(Label *label, std::string_view caption)
+{
+    SetWindowTextW(label->hwnd, platform::Widen(caption).c_str());
+}
+
+void SetToolTipText(Label *label, std::string_view tip)
+{
+    if (label->toolTip)
+        platform::SetToolTip(label->toolTip, label->hwnd, tip);
+}
+
+void SetDefault(CommandButton *button)
+{
+    SendMessageW(GetAncestor(button->hwnd, GA_ROOT), DM_SETDEFID, static_cast<WPARAM>(GetDlgCtrlID(button->hwnd)), 0);
+}
+
+void SetTab(TabStrip *strip, std::int16_t index)
+{
+    strip->setTab(index);
+}
+
+void MsgBox(std::string_view prompt, int style, std::string_view title)
+{
+    platform::MsgBox(prompt, style, title);
+}
+
+std::string DecimalSeparator()
+{
+    // Read at each call: the user may change it while the program runs.
+    wchar_t separator[8]{};
+    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+    if (length <= 1)
+        return ".";
+    return platform::Narrow({separator, static_cast<std::size_t>(length - 1)});
+}
+
+void End()
+{
+    platform::End(0);
+}
+
+} // namespace orvanta::forms

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include <windows.h>
+
+namespace orvanta::platform {
+
+// The program's top-level windows. Each gets the dialog keys (Tab, Shift+Tab,
+// Enter, Escape, arrows) through IsDialogMessageW, after its accelerator
+// table, if it has one; End closes them all.
+void AddTopLevelWindow(HWND window, HACCEL accelerators = nullptr);
+void RemoveTopLevelWindow(HWND window);
+std::vector<HWND> TopLevelWindows();
+
+// Routes one message of the thread's queue to the window it belongs to, as
+// the message loop does.
+void ProcessMessage(MSG &message);
+
+// Runs the message loop until End; returns End's exit code.
+int RunMessageLoop();
+
+// Handles every message waiting now. Returns the exit code when the loop
+// was ended (End), so a test can drive the windows step by step.
+std::optional<int> ProcessPendingMessages();
+
+// Ends the program at once: every window closes, nothing is asked, and the
+// message loop returns exitCode.
+void End(int exitCode) noexcept;
+
+} // namespace orvanta::platform
