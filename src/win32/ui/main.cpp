@@ -1,0 +1,341 @@
+#include "main.h"
+
+#include <string>
+
+#include <windowsx.h>
+
+#include "centre.h"
+#include "controls.h"
+#include "converterpage.h"
+#include "errorreport.h"
+#include "maindesign.h"
+#include "mainhandlers.h"
+#include "messageloop.h"
+#include "tabstrip.h"
+#include "twips.h"
+#include "widestring.h"
+#include "window.h"
+
+namespace orvanta {
+namespace {
+
+constexpr wchar_t MainClass[] = L"Orvanta.Main";
+constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+// The handlers bear the names of the menu items they are bound to.
+struct MenuBinding
+{
+    std::string_view itemName;
+    void (*handler)(Main &);
+};
+
+void registerMainClass(WNDPROC procedure)
+{
+    WNDCLASSEXW mainClass{};
+    mainClass.lpfnWndProc = procedure;
+    mainClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    mainClass.lpszClassName = MainClass;
+    HINSTANCE module = platform::ProgramInstance();
+    // The program icon, big for Alt+Tab and small for the title bar.
+    mainClass.hIcon = static_cast<HICON>(LoadImageW(module, L"IDI_ICON1", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                                    GetSystemMetrics(SM_CYICON), LR_SHARED));
+    mainClass.hIconSm = static_cast<HICON>(LoadImageW(module, L"IDI_ICON1", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    platform::RegisterWindowClass(mainClass);
+}
+
+ACCEL acceleratorOf(ShortcutKey key, int id)
+{
+    const auto command = static_cast<WORD>(id);
+    switch (key) {
+    case ShortcutKey::CtrlQ:
+        return {FVIRTKEY | FCONTROL, 'Q', command};
+    case ShortcutKey::F2:
+        return {FVIRTKEY, VK_F2, command};
+    }
+    return {FVIRTKEY, 0, command};
+}
+
+} // namespace
+
+Main::Main()
+{
+    // Only the top-left part is ever seen, but the whole picture is decoded
+    // once, so a change of DPI finds it ready. A picture that cannot be read
+    // leaves the plain window colour.
+    try {
+        m_background = platform::Picture(L"BACKGROUND");
+    } catch (const std::exception &) {
+    }
+
+    registerMainClass(windowProc);
+    platform::CheckedWindow(CreateWindowExW(0, MainClass, platform::Widen(MainWindowDesign.caption).c_str(), MainStyle,
+                                            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, platform::ProgramInstance(),
+                                            this),
+                            "main window");
+    try {
+        m_controls = std::make_unique<platform::WindowControls>(m_hwnd, MainWindowDesign.font);
+        SetMenu(m_hwnd, createMenus());
+        createTabStrips();
+        createExitButton();
+        setTabOrder();
+        sizeFrame(m_controls->dpi(), nullptr);
+    } catch (...) {
+        // The window must not outlive the object it would call back.
+        SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(m_hwnd);
+        throw;
+    }
+    platform::AddTopLevelWindow(m_hwnd, m_accelerators.get());
+    Form_Load({m_sstab1.get(), m_sstab2.get()});
+}
+
+Main::~Main()
+{
+    if (m_hwnd)
+        DestroyWindow(m_hwnd);
+}
+
+HWND Main::control(std::string_view name) const
+{
+    return m_controls->find(name);
+}
+
+std::string_view Main::controlName(HWND control) const
+{
+    return m_controls->nameOf(control);
+}
+
+HMENU Main::createMenus()
+{
+    HMENU bar = CreateMenu();
+    std::vector<ACCEL> accelerators;
+    for (const MenuDesign &menu : MainMenus) {
+        HMENU popup = CreatePopupMenu();
+        const int id = m_controls->newId();
+        m_menuIds.push_back(id);
+        // The shortcut is shown beside the caption, as Windows menus do.
+        const std::wstring item =
+            platform::Widen(menu.itemCaption) + L'\t' + platform::Widen(menu.shortcutText);
+        AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(id), item.c_str());
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), platform::Widen(menu.menuCaption).c_str());
+        accelerators.push_back(acceleratorOf(menu.shortcut, id));
+    }
+    m_accelerators.reset(CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size())));
+    return bar;
+}
+
+std::unique_ptr<platform::TabStrip> Main::makeStrip(const StripDesign &design, HWND parent)
+{
+    const std::vector<std::string> captions(design.captions.begin(), design.captions.end());
+    auto strip = std::make_unique<platform::TabStrip>(parent, m_controls->newId(), design.rect, TabHeightTwips, captions,
+                                                      m_controls->fonts().windowFont(), m_controls->dpi());
+    m_controls->add(design.name, strip->control());
+    strip->setTab(design.designedTab);
+    return strip;
+}
+
+void Main::createTabStrips()
+{
+    m_sstab1 = makeStrip(SSTab1Design, m_hwnd);
+    m_sstab2 = makeStrip(SSTab2Design, m_sstab1->page(0));
+    m_sstab3 = makeStrip(SSTab3Design, m_sstab1->page(1));
+    for (const PagePlacement &placement : MainPages) {
+        platform::TabStrip &strip = placement.strip == &SSTab2Design ? *m_sstab2 : *m_sstab3;
+        m_pages.push_back(std::make_unique<ConverterPage>(*placement.design, strip.page(placement.page), *m_controls));
+    }
+}
+
+void Main::createExitButton()
+{
+    HWND command11 = m_controls->create(ExitButtonDesign(), m_hwnd);
+    m_controls->onClick(command11, [] { Command11_Click(); });
+}
+
+void Main::setTabOrder()
+{
+    // Strips first, each followed by its pages; the volume pages come Feet³
+    // before Meter³; EXIT last.
+    std::vector<HWND> order;
+    for (const std::string &name : MainTabOrder())
+        order.push_back(m_controls->find(name));
+    platform::SetTabOrder(m_hwnd, order);
+}
+
+void Main::sizeFrame(int dpi, const POINT *topLeft)
+{
+    // A fixed client area below the menu bar.
+    const int width = platform::Twips(MainWindowDesign.clientWidth, dpi);
+    const int height = platform::Twips(MainWindowDesign.clientHeight, dpi);
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectExForDpi(&frame, MainStyle, TRUE, 0, static_cast<UINT>(dpi));
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0 : SWP_NOMOVE);
+    const POINT origin = topLeft ? *topLeft : POINT{};
+    SetWindowPos(m_hwnd, nullptr, origin.x, origin.y, frame.right - frame.left, frame.bottom - frame.top, flags);
+    // A menu bar that wraps to a second line takes more than it was given.
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    const int missing = height - (client.bottom - client.top);
+    if (missing != 0)
+        SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+}
+
+void Main::centre()
+{
+    platform::CentreOnWorkArea(m_hwnd);
+}
+
+void Main::show()
+{
+    ShowWindow(m_hwnd, SW_SHOW);
+    SetForegroundWindow(m_hwnd);
+    ::SetFocus(m_sstab1->control());
+}
+
+void Main::mnuAbout_Click()
+{
+    if (m_aboutRequested)
+        m_aboutRequested();
+}
+
+LRESULT CALLBACK Main::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Main *self = platform::WindowObject<Main>(window, message, lParam);
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return platform::Guarded([&] { return self->handleMessage(window, message, wParam, lParam); });
+}
+
+LRESULT Main::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCCREATE:
+        m_hwnd = window;
+        break;
+        HANDLE_MSG(window, WM_ERASEBKGND, onEraseBkgnd);
+        HANDLE_MSG(window, WM_PAINT, onPaint);
+        HANDLE_MSG(window, WM_COMMAND, onCommand);
+        HANDLE_MSG(window, WM_NOTIFY, onNotify);
+        HANDLE_MSG(window, WM_CLOSE, onClose);
+        HANDLE_MSG(window, WM_DESTROY, onDestroy);
+    case WM_PRINTCLIENT:
+        paintBackground(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_ACTIVATE:
+        if (onActivate(LOWORD(wParam)))
+            return 0;
+        break;
+    case DM_GETDEFID:
+        return m_controls->defaultButton().defaultIdAnswer();
+    case DM_SETDEFID:
+        m_controls->defaultButton().setDefaultId(static_cast<int>(wParam));
+        return TRUE;
+    case WM_DPICHANGED:
+        onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        return 0;
+    case WM_NCDESTROY:
+        m_hwnd = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Main::paintBackground(HDC dc)
+{
+    // The pastel picture at its natural size from the top-left corner, cut
+    // off where the window ends.
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    const int dpi = m_controls ? m_controls->dpi() : platform::WindowDpi(m_hwnd);
+    const SIZE picture = m_background.size();
+    if (platform::ScaledPixels(picture.cx, dpi) < client.right || platform::ScaledPixels(picture.cy, dpi) < client.bottom)
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    m_background.draw(dc, 0, 0, dpi);
+}
+
+BOOL Main::onEraseBkgnd(HWND, HDC dc)
+{
+    paintBackground(dc);
+    return TRUE;
+}
+
+void Main::onPaint(HWND window)
+{
+    PAINTSTRUCT paint{};
+    BeginPaint(window, &paint);
+    EndPaint(window, &paint);
+}
+
+void Main::onCommand(HWND, int id, HWND control, UINT code)
+{
+    // Menu items and their accelerators.
+    static constexpr MenuBinding bindings[] = {
+        {"mnuExit", [](Main &) { mnuExit_Click(); }},
+        {"mnuAbout", [](Main &main) { main.mnuAbout_Click(); }},
+    };
+    if (!control && (code == 0 || code == 1)) {
+        for (std::size_t i = 0; i < m_menuIds.size(); ++i) {
+            if (m_menuIds[i] != id)
+                continue;
+            for (const MenuBinding &binding : bindings) {
+                if (binding.itemName == MainMenus[i].itemName)
+                    binding.handler(*this);
+            }
+            return;
+        }
+    }
+    m_controls->command(id, static_cast<int>(code));
+}
+
+LRESULT Main::onNotify(HWND, int, NMHDR *header)
+{
+    platform::TabStrip::notify(*header);
+    return 0;
+}
+
+bool Main::onActivate(UINT state)
+{
+    // A plain window does not remember its focused control as a dialog does:
+    // keep it across deactivation (another program, a message box).
+    if (state == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(m_hwnd, focus))
+            m_lastFocus = focus;
+        return false;
+    }
+    if (m_lastFocus && IsWindow(m_lastFocus) && IsWindowVisible(m_lastFocus) && !IsIconic(m_hwnd)) {
+        ::SetFocus(m_lastFocus);
+        return true;
+    }
+    return false;
+}
+
+void Main::onClose(HWND window)
+{
+    if (m_closed)
+        m_closed();
+    else
+        DestroyWindow(window);
+}
+
+void Main::onDestroy(HWND window)
+{
+    m_controls->release();
+    platform::RemoveTopLevelWindow(window);
+}
+
+void Main::onDpiChanged(int dpi, const RECT &suggested)
+{
+    m_controls->setDpi(dpi);
+    HFONT tabFont = m_controls->fonts().windowFont();
+    for (platform::TabStrip *strip : {m_sstab1.get(), m_sstab2.get(), m_sstab3.get()})
+        strip->layout(tabFont, dpi);
+    const POINT topLeft{suggested.left, suggested.top};
+    sizeFrame(dpi, &topLeft);
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+} // namespace orvanta
