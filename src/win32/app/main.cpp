@@ -1,0 +1,18 @@
+#include <windows.h>
+
+#include "errorreport.h"
+#include "program.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    using namespace orvanta;
+    try {
+        Program program;
+        program.start();
+        return program.run();
+    } catch (...) {
+        // The program could not even start: say why instead of vanishing.
+        platform::ReportCurrentException();
+        return platform::RunTimeErrorExitCode;
+    }
+}

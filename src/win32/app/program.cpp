@@ -1,0 +1,40 @@
+#include "program.h"
+
+#include <commctrl.h>
+
+#include "errorreport.h"
+#include "messageloop.h"
+
+namespace orvanta {
+
+Program::Program()
+{
+    platform::InstallStructuredExceptionReport();
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    m_main = std::make_unique<Main>();
+    m_main->onAboutRequested([this] { mnuAbout_Click(m_aboutInstance); });
+    // Closing the main window ends the program, About box included.
+    m_main->onClosed([] { platform::End(0); });
+}
+
+Program::~Program() = default;
+
+AboutBox *Program::aboutBox() const
+{
+    return m_aboutInstance ? m_aboutInstance->window() : nullptr;
+}
+
+void Program::start()
+{
+    m_main->centre();
+    m_main->show();
+}
+
+int Program::run()
+{
+    return platform::RunMessageLoop();
+}
+
+} // namespace orvanta
