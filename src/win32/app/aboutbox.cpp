@@ -49,10 +49,10 @@ AboutBox::AboutBox()
     , m_tracker(std::make_shared<AboutBox *>(this))
 {
     registerAboutClass(windowProc);
-    platform::CheckedWindow(CreateWindowExW(AboutExStyle, AboutClass, platform::Widen(AboutWindowDesign.caption).c_str(),
-                                            AboutStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
-                                            platform::ProgramInstance(), this),
-                            "About box");
+    platform::CheckedWindow(
+        CreateWindowExW(AboutExStyle, AboutClass, platform::Widen(AboutWindowDesign.caption).c_str(), AboutStyle,
+                        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, platform::ProgramInstance(), this),
+        "About box");
     try {
         m_controls = std::make_unique<platform::WindowControls>(m_hwnd, AboutWindowDesign.font);
         createControls();

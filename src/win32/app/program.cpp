@@ -10,7 +10,8 @@ namespace orvanta {
 Program::Program()
 {
     platform::InstallStructuredExceptionReport();
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                        ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
     m_main = std::make_unique<Main>();

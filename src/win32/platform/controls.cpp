@@ -49,8 +49,8 @@ constexpr UINT_PTR ButtonFocusSubclass = 3;
 // The label's background and text colour, as its parent chooses them.
 HBRUSH labelBackground(HWND label, HDC dc)
 {
-    auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(label), WM_CTLCOLORSTATIC,
+                                                       reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
     return brush ? brush : GetSysColorBrush(COLOR_BTNFACE);
 }
 
@@ -182,13 +182,11 @@ HWND WindowControls::create(const forms::ControlDesign &design, HWND parent)
     const int id = newId();
     const RECT place = TwipsRect(design.rect, dpi());
     const std::wstring caption = design.kind == ControlKind::Picture ? std::wstring() : Widen(design.caption);
-    HWND control = CheckedWindow(CreateWindowExW(native.exStyle, native.className,
-                                                 caption.empty() ? nullptr : caption.c_str(), native.style,
-                                                 place.left, place.top, place.right - place.left,
-                                                 place.bottom - place.top, parent,
-                                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ProgramInstance(),
-                                                 nullptr),
-                                 "control");
+    HWND control = CheckedWindow(
+        CreateWindowExW(native.exStyle, native.className, caption.empty() ? nullptr : caption.c_str(), native.style,
+                        place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ProgramInstance(), nullptr),
+        "control");
     switch (design.kind) {
     case ControlKind::TextBox:
         // No length limit: the most a single-line edit can hold.
@@ -253,11 +251,11 @@ void WindowControls::setPicture(HWND control, const Picture *picture)
 HWND WindowControls::toolTip()
 {
     if (!m_toolTip) {
-        m_toolTip = CheckedWindow(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                                  WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr,
-                                                  ProgramInstance(), nullptr),
-                                  "tooltip");
+        m_toolTip =
+            CheckedWindow(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                          WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                          CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr, ProgramInstance(), nullptr),
+                          "tooltip");
     }
     return m_toolTip;
 }

@@ -94,7 +94,8 @@ UniqueFont MessageFont(int dpi)
     metrics.cbSize = sizeof metrics;
     if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-        metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, static_cast<int>(GetDpiForSystem()));
+        metrics.lfMessageFont.lfHeight =
+            MulDiv(metrics.lfMessageFont.lfHeight, dpi, static_cast<int>(GetDpiForSystem()));
     }
     UniqueFont made(CreateFontIndirectW(&metrics.lfMessageFont));
     if (!made)

@@ -60,8 +60,8 @@ TabStrip::TabStrip(HWND parent, int controlId, const forms::TwipsRect &rect, int
     registerPageClass();
     m_control = CheckedWindow(
         CreateWindowExW(0, WC_TABCONTROLW, nullptr,
-                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH | TCS_SINGLELINE, 0, 0,
-                        0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), ProgramInstance(),
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH | TCS_SINGLELINE, 0, 0, 0,
+                        0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), ProgramInstance(),
                         nullptr),
         "tab control");
     SetPropW(m_control, StripProperty, this);
@@ -111,7 +111,8 @@ void TabStrip::layout(HFONT font, int dpi)
     // Tabs share the strip's width equally and have the strip's tab height.
     // The control keeps room for the selected tab to stand out on each side;
     // tabs any wider would bring in its scroll arrows.
-    TabCtrl_SetItemSize(m_control, (width - 2 * SelectedTabOffset) / std::max(1, count()), Twips(m_tabHeightTwips, dpi));
+    TabCtrl_SetItemSize(m_control, (width - 2 * SelectedTabOffset) / std::max(1, count()),
+                        Twips(m_tabHeightTwips, dpi));
     SetWindowPos(m_control, nullptr, strip.left, strip.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
     RECT inside{0, 0, width, height};

@@ -70,8 +70,8 @@ Main::Main()
 
     registerMainClass(windowProc);
     platform::CheckedWindow(CreateWindowExW(0, MainClass, platform::Widen(MainWindowDesign.caption).c_str(), MainStyle,
-                                            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, platform::ProgramInstance(),
-                                            this),
+                                            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
+                                            platform::ProgramInstance(), this),
                             "main window");
     try {
         m_controls = std::make_unique<platform::WindowControls>(m_hwnd, MainWindowDesign.font);
@@ -115,8 +115,7 @@ HMENU Main::createMenus()
         const int id = m_controls->newId();
         m_menuIds.push_back(id);
         // The shortcut is shown beside the caption, as Windows menus do.
-        const std::wstring item =
-            platform::Widen(menu.itemCaption) + L'\t' + platform::Widen(menu.shortcutText);
+        const std::wstring item = platform::Widen(menu.itemCaption) + L'\t' + platform::Widen(menu.shortcutText);
         AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(id), item.c_str());
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), platform::Widen(menu.menuCaption).c_str());
         accelerators.push_back(acceleratorOf(menu.shortcut, id));
@@ -128,8 +127,8 @@ HMENU Main::createMenus()
 std::unique_ptr<platform::TabStrip> Main::makeStrip(const StripDesign &design, HWND parent)
 {
     const std::vector<std::string> captions(design.captions.begin(), design.captions.end());
-    auto strip = std::make_unique<platform::TabStrip>(parent, m_controls->newId(), design.rect, TabHeightTwips, captions,
-                                                      m_controls->fonts().windowFont(), m_controls->dpi());
+    auto strip = std::make_unique<platform::TabStrip>(parent, m_controls->newId(), design.rect, TabHeightTwips,
+                                                      captions, m_controls->fonts().windowFont(), m_controls->dpi());
     m_controls->add(design.name, strip->control());
     strip->setTab(design.designedTab);
     return strip;
@@ -251,7 +250,8 @@ void Main::paintBackground(HDC dc)
     GetClientRect(m_hwnd, &client);
     const int dpi = m_controls ? m_controls->dpi() : platform::WindowDpi(m_hwnd);
     const SIZE picture = m_background.size();
-    if (platform::ScaledPixels(picture.cx, dpi) < client.right || platform::ScaledPixels(picture.cy, dpi) < client.bottom)
+    if (platform::ScaledPixels(picture.cx, dpi) < client.right
+        || platform::ScaledPixels(picture.cy, dpi) < client.bottom)
         FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     m_background.draw(dc, 0, 0, dpi);
 }

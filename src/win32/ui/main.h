@@ -27,7 +27,7 @@ struct StripDesign;
 namespace platform {
 class TabStrip;
 class WindowControls;
-}
+} // namespace platform
 
 class Main final
 {
