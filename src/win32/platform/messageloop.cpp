@@ -81,17 +81,6 @@ int RunMessageLoop()
     }
 }
 
-std::optional<int> ProcessPendingMessages()
-{
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT)
-            return static_cast<int>(message.wParam);
-        ProcessMessage(message);
-    }
-    return std::nullopt;
-}
-
 void End(int exitCode) noexcept
 {
     // Owned windows (tooltips) go with their owners.

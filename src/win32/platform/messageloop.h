@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <vector>
 
 #include <windows.h>
@@ -20,10 +19,6 @@ void ProcessMessage(MSG &message);
 
 // Runs the message loop until End; returns End's exit code.
 int RunMessageLoop();
-
-// Handles every message waiting now. Returns the exit code when the loop
-// was ended (End), so a test can drive the windows step by step.
-std::optional<int> ProcessPendingMessages();
 
 // Ends the program at once: every window closes, nothing is asked, and the
 // message loop returns exitCode.
