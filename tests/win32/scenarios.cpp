@@ -1,0 +1,760 @@
+// Plays the shared user scenarios (tests/scenarios/scenarios.h) and the
+// Windows-only ones (scenarios_extra.h) on Orvanta's real windows, made as
+// wWinMain makes them (Program), with real input: SendInput puts clicks and
+// keys into the queue a user's would, and the program's own message loop
+// (accelerators, IsDialogMessageW) handles them. Message boxes are the real
+// ones, read and answered with Enter from a second thread, unless a scenario
+// asks for the test hook. Runs under Wine and needs an X display (exit 77
+// without one).
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <atomic>
+#include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+#include "aboutbox.h"
+#include "aboutdesign.h"
+#include "converterpage.h"
+#include "errorreport.h"
+#include "forms.h"
+#include "handles.h"
+#include "maindesign.h"
+#include "messagebox.h"
+#include "messageloop.h"
+#include "program.h"
+#include "scenarios.h"
+#include "scenarios_extra.h"
+#include "widestring.h"
+#include "window.h"
+
+namespace orvanta::test {
+namespace {
+
+using platform::Narrow;
+using platform::Widen;
+using scenarios::Only;
+using scenarios::Op;
+
+// Posted for a caret's blinking and the controls' animations.
+constexpr UINT WM_SYSTIMER = 0x0118;
+
+struct Failure : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
+};
+
+std::string quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+void expect(bool condition, const std::string &what)
+{
+    if (!condition)
+        throw Failure(what);
+}
+
+std::vector<std::string_view> words(std::string_view text)
+{
+    std::vector<std::string_view> result;
+    while (!text.empty()) {
+        const std::size_t space = text.find(' ');
+        if (space != 0)
+            result.push_back(text.substr(0, space));
+        text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+    }
+    return result;
+}
+
+std::string textOf(HWND window)
+{
+    return window ? Narrow(platform::WindowTextOf(window)) : std::string();
+}
+
+std::string classOf(HWND window)
+{
+    wchar_t name[64]{};
+    GetClassNameW(window, name, 64);
+    return Narrow(name);
+}
+
+// A message box as the user saw it, and the watched row while it was open.
+struct SeenBox
+{
+    platform::MessageRequest request;
+    std::string buttons;
+    std::string inputWhileOpen;
+    std::string captionWhileOpen;
+};
+
+struct WatchedRow
+{
+    HWND input = nullptr;
+    HWND result = nullptr;
+};
+
+struct SeenBoxes
+{
+    std::mutex lock;
+    std::vector<SeenBox> boxes;
+    WatchedRow row;
+
+    void add(SeenBox box)
+    {
+        const std::lock_guard guard(lock);
+        boxes.push_back(std::move(box));
+    }
+};
+
+// Answers the real message boxes of the program's thread as a user would:
+// reads what each shows, then presses Enter. It runs beside the thread that
+// sits in MessageBoxW's modal loop.
+class BoxAnswerer final
+{
+public:
+    BoxAnswerer(DWORD uiThread, SeenBoxes &seen)
+        : m_uiThread(uiThread)
+        , m_seen(seen)
+        , m_thread([this] { run(); })
+    {
+    }
+    ~BoxAnswerer()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    BoxAnswerer(const BoxAnswerer &) = delete;
+    BoxAnswerer &operator=(const BoxAnswerer &) = delete;
+
+private:
+    static BOOL CALLBACK findBox(HWND window, LPARAM data)
+    {
+        if (classOf(window) != "#32770" || !IsWindowVisible(window))
+            return TRUE;
+        *reinterpret_cast<HWND *>(data) = window;
+        return FALSE;
+    }
+
+    static BOOL CALLBACK readChild(HWND child, LPARAM data)
+    {
+        auto *box = reinterpret_cast<SeenBox *>(data);
+        if (classOf(child) == "Button" && IsWindowVisible(child)) {
+            box->buttons += (box->buttons.empty() ? "" : "+") + textOf(child);
+        } else if (classOf(child) == "Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            // The style's icon is one of the system's shared ones.
+            const auto icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+            if (icon == LoadIconW(nullptr, IDI_WARNING))
+                box->request.style = forms::Exclamation;
+            else if (icon == LoadIconW(nullptr, IDI_ERROR))
+                box->request.style = forms::Critical;
+        } else if (classOf(child) == "Static" && textOf(child).size() > box->request.prompt.size()) {
+            box->request.prompt = textOf(child);
+        }
+        return TRUE;
+    }
+
+    void run()
+    {
+        while (!m_stop) {
+            HWND box = nullptr;
+            EnumThreadWindows(m_uiThread, findBox, reinterpret_cast<LPARAM>(&box));
+            if (!box) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                continue;
+            }
+            SeenBox seen{{{}, forms::OkOnly, textOf(box)}, {}, {}, {}};
+            EnumChildWindows(box, readChild, reinterpret_cast<LPARAM>(&seen));
+            {
+                const std::lock_guard guard(m_seen.lock);
+                seen.inputWhileOpen = textOf(m_seen.row.input);
+                seen.captionWhileOpen = textOf(m_seen.row.result);
+            }
+            m_seen.add(seen);
+            INPUT enter[2]{};
+            for (INPUT &input : enter) {
+                input.type = INPUT_KEYBOARD;
+                input.ki.wVk = VK_RETURN;
+            }
+            enter[1].ki.dwFlags = KEYEVENTF_KEYUP;
+            SendInput(2, enter, sizeof(INPUT));
+            for (int wait = 0; wait < 250 && IsWindow(box) && !m_stop; ++wait)
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+
+    DWORD m_uiThread;
+    SeenBoxes &m_seen;
+    std::atomic<bool> m_stop = false;
+    std::thread m_thread;
+};
+
+// A window whose handler fails, as a handler of the program might.
+LRESULT CALLBACK failingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_APP)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return platform::Guarded(
+        [lParam]() -> LRESULT { throw std::runtime_error(reinterpret_cast<const char *>(lParam)); });
+}
+
+// The program with its windows shown, and a user at the keyboard and mouse.
+class Player final
+{
+public:
+    Player()
+        : m_answerer(std::make_unique<BoxAnswerer>(GetCurrentThreadId(), m_seen))
+    {
+        m_program.start();
+        settle();
+    }
+    ~Player() { platform::SetMessageBoxHook({}); }
+    Player(const Player &) = delete;
+    Player &operator=(const Player &) = delete;
+
+    void play(Op op, std::string_view target, std::string_view text);
+    void play(Only op, std::string_view target, std::string_view text);
+
+private:
+    // Handles messages until none has come for a while; notes the exit
+    // status when the program ends.
+    void settle(int quietMilliseconds = 40)
+    {
+        const ULONGLONG giveUp = GetTickCount64() + 10000;
+        for (;;) {
+            MSG message{};
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (message.message == WM_QUIT) {
+                    m_exitStatus = static_cast<int>(message.wParam);
+                    continue;
+                }
+                const bool timer = message.message == WM_TIMER || message.message == WM_SYSTIMER;
+                expect(timer || GetTickCount64() < giveUp, "the program does not settle: message "
+                                                               + std::to_string(message.message) + " to "
+                                                               + classOf(message.hwnd));
+                platform::ProcessMessage(message);
+            }
+            // Timers (a caret's blinking, a button's animation) never stop.
+            const DWORD woke = MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(quietMilliseconds),
+                                                           QS_ALLINPUT & ~QS_TIMER, 0);
+            if (woke == WAIT_TIMEOUT)
+                return;
+        }
+    }
+
+    HWND find(std::string_view name)
+    {
+        constexpr std::string_view about = "frmAbout.";
+        HWND control = nullptr;
+        if (name.starts_with(about)) {
+            if (AboutBox *box = m_program.aboutBox())
+                control = box->control(name.substr(about.size()));
+        } else if (m_program.main().hwnd()) {
+            control = m_program.main().control(name);
+        }
+        expect(control != nullptr, "no control " + quoted(name));
+        return control;
+    }
+
+    std::string nameOf(HWND control)
+    {
+        if (!control)
+            return "nothing";
+        if (AboutBox *box = m_program.aboutBox(); box && GetAncestor(control, GA_ROOT) == box->hwnd())
+            return "frmAbout." + std::string(box->controlName(control));
+        const std::string_view name = m_program.main().hwnd() ? m_program.main().controlName(control) : "";
+        return name.empty() ? "an unnamed " + classOf(control) : std::string(name);
+    }
+
+    static void addClick(std::vector<INPUT> &inputs, POINT point)
+    {
+        const double width = GetSystemMetrics(SM_CXSCREEN) - 1;
+        const double height = GetSystemMetrics(SM_CYSCREEN) - 1;
+        for (DWORD button :
+             {0ul, static_cast<unsigned long>(MOUSEEVENTF_LEFTDOWN), static_cast<unsigned long>(MOUSEEVENTF_LEFTUP)}) {
+            INPUT input{};
+            input.type = INPUT_MOUSE;
+            input.mi.dx = static_cast<LONG>(point.x * 65535.0 / width + 0.5);
+            input.mi.dy = static_cast<LONG>(point.y * 65535.0 / height + 0.5);
+            input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | button;
+            inputs.push_back(input);
+        }
+    }
+
+    void send(const std::vector<INPUT> &inputs)
+    {
+        SendInput(static_cast<UINT>(inputs.size()), const_cast<INPUT *>(inputs.data()), sizeof(INPUT));
+        settle();
+    }
+
+    void clickAt(POINT point, HWND expected)
+    {
+        HWND hit = WindowFromPoint(point);
+        expect(hit == expected || IsChild(expected, hit), nameOf(expected) + " is covered by " + nameOf(hit));
+        std::vector<INPUT> inputs;
+        addClick(inputs, point);
+        send(inputs);
+    }
+
+    void click(std::string_view name)
+    {
+        HWND control = find(name);
+        expect(platform::IsReachable(control), std::string(name) + " cannot be clicked");
+        RECT area{};
+        GetWindowRect(control, &area);
+        clickAt({(area.left + area.right) / 2, (area.top + area.bottom) / 2}, control);
+    }
+
+    void clickTab(std::string_view name, int index)
+    {
+        HWND strip = find(name);
+        RECT tab{};
+        expect(TabCtrl_GetItemRect(strip, index, &tab), "no tab " + std::to_string(index));
+        POINT centre{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+        ClientToScreen(strip, &centre);
+        clickAt(centre, strip);
+    }
+
+    static void addKey(std::vector<INPUT> &inputs, WORD key, bool up, bool extended)
+    {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+        inputs.push_back(input);
+    }
+
+    // Each word is a chord ("Shift+Tab"); all are sent before the program
+    // handles any, so a menu opened by one sees the next.
+    static void addKeys(std::vector<INPUT> &inputs, std::string_view keys)
+    {
+        // The keypad's Enter is the extended Return.
+        static const std::map<std::string_view, std::pair<WORD, bool>> named{
+            {"Return", {VK_RETURN, false}}, {"Enter", {VK_RETURN, true}},  {"Tab", {VK_TAB, false}},
+            {"Escape", {VK_ESCAPE, false}}, {"Space", {VK_SPACE, false}},  {"F2", {VK_F2, false}},
+            {"Left", {VK_LEFT, true}},      {"Right", {VK_RIGHT, true}},   {"Home", {VK_HOME, true}},
+            {"Shift", {VK_SHIFT, false}},   {"Ctrl", {VK_CONTROL, false}}, {"Alt", {VK_MENU, false}},
+        };
+        const auto keyOf = [](std::string_view name) {
+            if (const auto found = named.find(name); found != named.end())
+                return found->second;
+            expect(name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z', "no key " + quoted(name));
+            return std::pair<WORD, bool>{static_cast<WORD>(name[0]), false};
+        };
+        for (std::string_view chord : words(keys)) {
+            std::vector<std::pair<WORD, bool>> held;
+            for (std::size_t plus; (plus = chord.find('+')) != std::string_view::npos; chord.remove_prefix(plus + 1))
+                held.push_back(keyOf(chord.substr(0, plus)));
+            const auto [key, extended] = keyOf(chord);
+            for (const auto &[modifier, modifierExtended] : held)
+                addKey(inputs, modifier, false, modifierExtended);
+            addKey(inputs, key, false, extended);
+            addKey(inputs, key, true, extended);
+            for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier)
+                addKey(inputs, modifier->first, true, modifier->second);
+        }
+    }
+
+    void press(std::string_view keys)
+    {
+        std::vector<INPUT> inputs;
+        addKeys(inputs, keys);
+        send(inputs);
+    }
+
+    void type(std::string_view text)
+    {
+        std::vector<INPUT> inputs;
+        for (wchar_t unit : Widen(text)) {
+            for (DWORD up : {0ul, static_cast<unsigned long>(KEYEVENTF_KEYUP)}) {
+                INPUT input{};
+                input.type = INPUT_KEYBOARD;
+                input.ki.wScan = unit;
+                input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+                inputs.push_back(input);
+            }
+        }
+        send(inputs);
+    }
+
+    // A click on the menu in Main's menu bar, then the item's access key.
+    void choose(std::string_view item)
+    {
+        HWND main = m_program.main().hwnd();
+        for (UINT index = 0; index < MainMenus.size(); ++index) {
+            const MenuDesign &menu = MainMenus[index];
+            if (menu.itemName != item)
+                continue;
+            RECT title{};
+            expect(GetMenuItemRect(main, GetMenu(main), index, &title), "no menu " + quoted(menu.menuName));
+            const std::size_t amp = menu.itemCaption.find('&');
+            expect(amp + 1 < menu.itemCaption.size(), "no access key in " + quoted(menu.itemCaption));
+            std::vector<INPUT> inputs;
+            addClick(inputs, {(title.left + title.right) / 2, (title.top + title.bottom) / 2});
+            addKeys(inputs, std::string(1, static_cast<char>(
+                                               std::toupper(static_cast<unsigned char>(menu.itemCaption[amp + 1])))));
+            send(inputs);
+            return;
+        }
+        throw Failure("no menu item " + quoted(item));
+    }
+
+    void closeBox(HWND window)
+    {
+        // Without a window manager there is no title bar to click; this is
+        // what its close box sends.
+        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        settle();
+    }
+
+    std::string toolTipOf(HWND label)
+    {
+        for (const auto &page : m_program.main().pages()) {
+            for (const ConverterRow &row : page->rows()) {
+                if (row.result->hwnd != label)
+                    continue;
+                wchar_t tip[256]{};
+                TTTOOLINFOW tool{};
+                tool.cbSize = TTTOOLINFOW_V2_SIZE;
+                tool.hwnd = GetParent(label);
+                tool.uId = reinterpret_cast<UINT_PTR>(label);
+                tool.lpszText = tip;
+                SendMessageW(row.result->toolTip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+                return Narrow(tip);
+            }
+        }
+        throw Failure(nameOf(label) + " has no tooltip");
+    }
+
+    static BOOL CALLBACK noteDrawnDefault(HWND window, LPARAM data)
+    {
+        if (SendMessageW(window, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)
+            reinterpret_cast<std::vector<HWND> *>(data)->push_back(window);
+        return TRUE;
+    }
+
+    // The designated default (DM_GETDEFID), and the look: the focused push
+    // button is drawn as default, else the designated one, and no other.
+    void expectDefault(std::string_view name)
+    {
+        HWND main = m_program.main().hwnd();
+        const LRESULT answer = SendMessageW(main, DM_GETDEFID, 0, 0);
+        HWND designated = name.empty() ? nullptr : find(name);
+        expect(designated ? HIWORD(answer) == DC_HASDEFID && LOWORD(answer) == GetDlgCtrlID(designated) : answer == 0,
+               "the default button is not " + nameOf(designated));
+        std::vector<HWND> drawn;
+        EnumChildWindows(main, noteDrawnDefault, reinterpret_cast<LPARAM>(&drawn));
+        HWND focus = GetFocus();
+        const bool buttonFocused =
+            SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
+        HWND shown = buttonFocused ? focus : designated;
+        std::string drawnNames;
+        for (HWND button : drawn)
+            drawnNames += " " + nameOf(button);
+        expect(drawn.size() == (shown ? 1u : 0u) && (!shown || drawn.front() == shown),
+               "drawn as default:" + drawnNames + ", not " + nameOf(shown));
+    }
+
+    std::string openWindows()
+    {
+        std::string open;
+        if (HWND main = m_program.main().hwnd(); main && IsWindowVisible(main))
+            open = "Main";
+        if (AboutBox *box = m_program.aboutBox(); box && IsWindowVisible(box->hwnd()))
+            open += open.empty() ? "frmAbout" : "+frmAbout";
+        return open;
+    }
+
+    void expectAboutCentred()
+    {
+        AboutBox *box = m_program.aboutBox();
+        expect(box && GetForegroundWindow() == box->hwnd(), "the About box is not in front");
+        expect(GetFocus() == box->control(AboutOkName), "OK does not have the focus");
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(box->hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+        RECT frame{};
+        GetWindowRect(box->hwnd(), &frame);
+        const RECT &area = monitor.rcWork;
+        expect(std::abs((frame.left + frame.right) - (area.left + area.right)) <= 1
+                   && std::abs((frame.top + frame.bottom) - (area.top + area.bottom)) <= 1,
+               "the About box is not centred");
+    }
+
+    // The one box shown since the last check.
+    SeenBox nextBox()
+    {
+        const std::lock_guard guard(m_seen.lock);
+        expect(m_seen.boxes.size() == m_checkedBoxes + 1,
+               std::to_string(m_seen.boxes.size() - m_checkedBoxes) + " message boxes since the last check");
+        return m_seen.boxes[m_checkedBoxes++];
+    }
+
+    void expectBox(std::string_view title, std::string_view prompt, int icon)
+    {
+        const SeenBox box = nextBox();
+        expect(box.request.title == title && box.request.prompt == prompt && box.request.style == icon,
+               "the box was " + quoted(box.request.title) + ", " + quoted(box.request.prompt) + ", style "
+                   + std::to_string(box.request.style));
+        expect(box.buttons.empty() || box.buttons == "OK", "the box's buttons were " + box.buttons);
+    }
+
+    void hookBoxes(std::string_view input, std::string_view result)
+    {
+        m_answerer.reset();
+        {
+            const std::lock_guard guard(m_seen.lock);
+            m_seen.row = {input.empty() ? nullptr : find(input), result.empty() ? nullptr : find(result)};
+        }
+        platform::SetMessageBoxHook([this](const platform::MessageRequest &request) {
+            m_seen.add({request, {}, textOf(m_seen.row.input), textOf(m_seen.row.result)});
+        });
+    }
+
+    void fail(std::string_view reason)
+    {
+        WNDCLASSEXW failing{};
+        failing.lpfnWndProc = failingProc;
+        failing.lpszClassName = L"Orvanta.Test.Failing";
+        platform::RegisterWindowClass(failing);
+        HWND window = CreateWindowExW(0, failing.lpszClassName, nullptr, WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                      platform::ProgramInstance(), nullptr);
+        const std::string text(reason);
+        SendMessageW(window, WM_APP, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        DestroyWindow(window);
+        settle();
+    }
+
+    void expectExit(int status)
+    {
+        expect(m_exitStatus.has_value(), "the program did not end");
+        expect(*m_exitStatus == status, "exit status " + std::to_string(*m_exitStatus));
+        expect(openWindows().empty() && !m_program.main().hwnd() && !m_program.aboutBox(), "a window is left");
+    }
+
+    Program m_program;
+    std::optional<int> m_exitStatus;
+    SeenBoxes m_seen;
+    std::size_t m_checkedBoxes = 0;
+    std::unique_ptr<BoxAnswerer> m_answerer;
+};
+
+void Player::play(Op op, std::string_view target, std::string_view text)
+{
+    switch (op) {
+    case Op::ClickTab:
+        clickTab(target, std::stoi(std::string(text)));
+        break;
+    case Op::ClickInto:
+    case Op::Click:
+        click(target);
+        break;
+    case Op::Type:
+        type(text);
+        break;
+    case Op::Press:
+        press(text);
+        break;
+    case Op::Choose:
+        choose(target);
+        break;
+    case Op::EndsBy:
+        if (target == "Ctrl+Q")
+            press(target);
+        else if (target == "close Main")
+            closeBox(m_program.main().hwnd());
+        else if (target.starts_with("mnu"))
+            choose(target);
+        else
+            click(target);
+        expectExit(0);
+        break;
+    case Op::ExpectText:
+    case Op::ExpectCaption: {
+        const std::string shown = textOf(find(target));
+        expect(shown == text, std::string(target) + " shows " + quoted(shown));
+        break;
+    }
+    case Op::ExpectTip: {
+        const std::string tip = toolTipOf(find(target));
+        expect(tip == text, std::string(target) + "'s tip is " + quoted(tip));
+        break;
+    }
+    case Op::ExpectFocus:
+        expect(GetFocus() == find(target), "the focus is on " + nameOf(GetFocus()));
+        break;
+    case Op::ExpectDefault:
+        expectDefault(target);
+        break;
+    case Op::ExpectWarning:
+        expectBox(target, text, forms::Exclamation);
+        break;
+    case Op::ExpectNoWarning: {
+        const std::lock_guard guard(m_seen.lock);
+        expect(m_seen.boxes.size() == m_checkedBoxes, "a message box opened");
+        break;
+    }
+    case Op::ExpectWindows: {
+        const std::string open = openWindows();
+        expect(open == text, "the windows open are " + quoted(open));
+        break;
+    }
+    }
+}
+
+void Player::play(Only op, std::string_view target, std::string_view text)
+{
+    switch (op) {
+    case Only::TabWalk:
+        for (std::string_view name : words(text)) {
+            press(target == "back" ? "Shift+Tab" : "Tab");
+            expect(GetFocus() == find(name), "Tab went to " + nameOf(GetFocus()) + ", not " + quoted(name));
+        }
+        break;
+    case Only::ExpectTab: {
+        const int tab = TabCtrl_GetCurSel(find(target));
+        expect(std::to_string(tab) == text, std::string(target) + " is on page " + std::to_string(tab));
+        break;
+    }
+    case Only::ExpectShown: {
+        const bool shown = platform::IsReachable(find(target));
+        expect(shown == (text == "yes"), std::string(target) + (shown ? " is shown" : " is hidden"));
+        break;
+    }
+    case Only::HookBoxes:
+        hookBoxes(target, text);
+        break;
+    case Only::ExpectBoxSaw: {
+        const std::lock_guard guard(m_seen.lock);
+        expect(!m_seen.boxes.empty(), "no message box opened");
+        const SeenBox &box = m_seen.boxes.back();
+        expect(box.inputWhileOpen == target && box.captionWhileOpen == text, "while the box was open the row showed "
+                                                                                 + quoted(box.inputWhileOpen) + " and "
+                                                                                 + quoted(box.captionWhileOpen));
+        break;
+    }
+    case Only::ExpectError:
+        expectBox(target, text, forms::Critical);
+        break;
+    case Only::CloseAbout:
+        expect(m_program.aboutBox() != nullptr, "the About box is not open");
+        closeBox(m_program.aboutBox()->hwnd());
+        break;
+    case Only::ExpectAboutCentred:
+        expectAboutCentred();
+        break;
+    case Only::Fail:
+        fail(text);
+        break;
+    case Only::ExpectExit:
+        expectExit(std::stoi(std::string(text)));
+        break;
+    }
+}
+
+// Without a window manager (Xvfb), Wine waits two seconds for one each time
+// a window it lets the manager handle closes. This program's windows are set
+// to be left alone (AppDefaults) and the program runs again; nullopt when
+// that is done already or not under Wine.
+std::optional<int> rerunUnmanaged()
+{
+    if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+        return std::nullopt;
+    wchar_t path[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring_view file = std::wstring_view(path).substr(std::wstring_view(path).find_last_of(L"\\/") + 1);
+    const std::wstring key = L"Software\\Wine\\AppDefaults\\" + std::wstring(file) + L"\\X11 Driver";
+    wchar_t managed[4]{};
+    DWORD size = sizeof managed;
+    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), L"Managed", RRF_RT_REG_SZ, nullptr, managed, &size)
+            == ERROR_SUCCESS
+        && managed[0] == L'N')
+        return std::nullopt;
+    RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Managed", REG_SZ, L"N", 2 * sizeof(wchar_t));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(path, GetCommandLineW(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
+        return std::nullopt;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD status = 1;
+    GetExitCodeProcess(process.hProcess, &status);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(status);
+}
+
+// Plays one scenario on a fresh program; true when every step held.
+template<typename Steps>
+bool playScenario(std::string_view name, const Steps &steps, bool tracing)
+{
+    const ULONGLONG started = GetTickCount64();
+    std::size_t number = 0;
+    std::string failure;
+    try {
+        Player player;
+        for (const auto &step : steps) {
+            ++number;
+            if (tracing)
+                std::fprintf(stderr, "  step %zu: %s %s\n", number, quoted(step.target).c_str(),
+                             quoted(step.text).c_str());
+            if constexpr (std::is_same_v<std::decay_t<decltype(step.op)>, Op>)
+                player.play(step.op, step.target, step.text);
+            else
+                std::visit([&](auto op) { player.play(op, step.target, step.text); }, step.op);
+        }
+    } catch (const std::exception &error) {
+        failure = error.what();
+    }
+    const double seconds = static_cast<double>(GetTickCount64() - started) / 1000;
+    if (failure.empty())
+        std::printf("PASS %.*s (%.1f s)\n", static_cast<int>(name.size()), name.data(), seconds);
+    else
+        std::printf("FAIL %.*s, step %zu: %s\n", static_cast<int>(name.size()), name.data(), number, failure.c_str());
+    std::fflush(stdout);
+    return failure.empty();
+}
+
+} // namespace
+} // namespace orvanta::test
+
+int wmain()
+{
+    using namespace orvanta;
+    if (!GetEnvironmentVariableW(L"DISPLAY", nullptr, 0)) {
+        std::puts("no X display: skipped (scripts/test-windows runs the tests under Xvfb)");
+        return 77;
+    }
+    if (const std::optional<int> status = test::rerunUnmanaged())
+        return *status;
+    // COM stays up between the scenarios' programs: tearing it down each
+    // time costs Wine seconds.
+    const platform::ComApartment com;
+    // ORVANTA_TRACE=1 prints each step before it is played.
+    const bool tracing = GetEnvironmentVariableW(L"ORVANTA_TRACE", nullptr, 0) != 0;
+    int failed = 0;
+    int played = 0;
+    const auto count = [&](bool passed) {
+        ++played;
+        failed += passed ? 0 : 1;
+    };
+    for (const scenarios::Scenario &scenario : scenarios::Scenarios())
+        count(test::playScenario(scenario.name, scenario.steps, tracing));
+    for (const scenarios::ExtraScenario &scenario : scenarios::ExtraScenarios())
+        count(test::playScenario(scenario.name, scenario.steps, tracing));
+    std::printf("%d of %d scenarios failed\n", failed, played);
+    return failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,140 @@
+#pragma once
+
+// What the Win32 runner checks beside the shared scenarios
+// (tests/scenarios/scenarios.h): the whole tab order, which Windows derives
+// from the windows' Z-order; Enter on a focused button and on a hidden
+// default; the designed pages at start; arrow keys on a strip; the row as it
+// stood while a warning was open; the About box's close box and centring;
+// and the report of a failing handler.
+
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "scenarios.h"
+
+namespace orvanta::scenarios {
+
+enum class Only {
+    TabWalk,      // `text`: the controls Tab visits, in order (Shift+Tab when `target` is "back")
+    ExpectTab,    // the strip `target` shows its page `text`
+    ExpectShown,  // the control `target` can be seen and used: `text` "yes" or "no"
+    HookBoxes,    // from now on message boxes go to the test hook, which notes the
+                  // input box `target` and the label `text` while the box is "open"
+    ExpectBoxSaw, // while the last box was open, the noted box held `target`, the label `text`
+    ExpectError,  // one message box since the last check: title `target`, prompt
+                  // `text`, the error icon
+    CloseAbout,   // the About box's close box
+    ExpectAboutCentred, // the About box is in front, centred on the work area
+    Fail,         // a handler of the program throws an exception with the text `text`
+    ExpectExit,   // the program ended with exit status `text`; no window is left
+};
+
+struct ExtraStep
+{
+    std::variant<Op, Only> op;
+    std::string_view target;
+    std::string_view text = {};
+};
+
+struct ExtraScenario
+{
+    std::string_view name;
+    std::vector<ExtraStep> steps;
+};
+
+inline const std::vector<ExtraScenario> &ExtraScenarios()
+{
+    using enum Op;
+    using enum Only;
+    static const std::vector<ExtraScenario> all{
+        {"the strips start on their designed pages",
+         {{ExpectTab, "SSTab1", "0"},
+          {ExpectTab, "SSTab2", "0"},
+          {ExpectTab, "SSTab3", "1"},
+          {ExpectShown, "Meter1", "yes"},
+          {ExpectShown, "Feet1", "no"},
+          {ExpectShown, "SSTab3", "no"},
+          {ExpectShown, "F1", "no"}}},
+        {"the whole tab order, forward and back, on every page",
+         {{TabWalk, "",
+           "SSTab2 Meter1 Command1 Command2 Meter2 Command3 Meter3 Command4 Meter4 Command5 Meter5 Command6 Meter6 "
+           "Command7 Meter7 Command8 Meter8 Command9 Meter9 Command10 Meter10 Command11 SSTab1"},
+          {TabWalk, "back",
+           "Command11 Meter10 Command10 Meter9 Command9 Meter8 Command8 Meter7 Command7 Meter6 Command6 Meter5 "
+           "Command5 Meter4 Command4 Meter3 Command3 Meter2 Command2 Command1 Meter1 SSTab2 SSTab1"},
+          {ClickTab, "SSTab2", "1"},
+          {TabWalk, "",
+           "Feet10 cmd10 Feet9 cmd9 Feet8 cmd8 Feet7 cmd7 Feet6 cmd6 Feet5 cmd5 Feet4 cmd4 Feet3 cmd3 Feet2 cmd2 cmd1 "
+           "Feet1 Command11 SSTab1 SSTab2"},
+          {ClickTab, "SSTab1", "1"},
+          {TabWalk, "", "SSTab3 F1 D1 D2 F2 D3 F3 D4 F4 D5 F5 D6 F6 D7 F7 D8 F8 D9 F9 D10 F10 Command11 SSTab1"},
+          {ClickTab, "SSTab3", "0"},
+          {TabWalk, "", "M1 C1 C2 M2 C3 M3 C4 M4 C5 M5 C6 M6 C7 M7 C8 M8 C9 M9 C10 M10 Command11"},
+          {ExpectDefault, "C10"}}},
+        {"a focused button takes Enter itself",
+         {{ClickInto, "Meter4"},
+          {Type, "", "3"},
+          {ClickInto, "Meter3"},
+          {Type, "", "2"},
+          {Press, "", "Tab"},
+          {ExpectFocus, "Command4"},
+          {ExpectDefault, "Command3"},
+          {Press, "", "Return"},
+          {ExpectCaption, "AnsFeet4", "32.2917 Feet\u00B2"},
+          {ExpectCaption, "AnsFeet3", ""},
+          {ExpectFocus, "Meter4"},
+          {ExpectDefault, "Command4"},
+          {ExpectNoWarning, ""}}},
+        {"Enter does nothing while the default button is on a hidden page",
+         {{ClickInto, "Meter1"},
+          {Type, "", "1"},
+          {ClickTab, "SSTab2", "1"},
+          {ExpectDefault, "Command1"},
+          {Press, "", "Return"},
+          {ExpectCaption, "AnsFeet1", ""},
+          {ExpectNoWarning, ""}}},
+        {"arrow keys switch the pages of the focused strip",
+         {{ClickTab, "SSTab2", "0"},
+          {Press, "", "Right"},
+          {ExpectTab, "SSTab2", "1"},
+          {ExpectShown, "Feet1", "yes"},
+          {Press, "", "Left"},
+          {ExpectShown, "Meter1", "yes"},
+          {ExpectFocus, "SSTab2"}}},
+        {"the warning opens over the row as it stood",
+         {{HookBoxes, "Meter2", "AnsFeet2"},
+          {ClickInto, "Meter2"},
+          {Type, "", "1"},
+          {Press, "", "Return"},
+          {Press, "", "Home"},
+          {Type, "", "-"},
+          {Press, "", "Return"},
+          {ExpectWarning, "Invalid Number", "The Number is invalid or less than Zero"},
+          {ExpectBoxSaw, "-1", "10.7639 Feet\u00B2"},
+          {ClickInto, "Meter1"},
+          {Type, "", "1e308"},
+          {HookBoxes, "Meter1", "AnsFeet1"},
+          {Press, "", "Return"},
+          {ExpectWarning, "Overflow", "The Number is too large to convert"},
+          {ExpectBoxSaw, "1e308", ""}}},
+        {"the About box: Space, its close box, centred each time",
+         {{Press, "", "F2"},
+          {ExpectAboutCentred, ""},
+          {Press, "", "Space"},
+          {ExpectWindows, "", "Main"},
+          {Choose, "mnuAbout"},
+          {ExpectAboutCentred, ""},
+          {CloseAbout, ""},
+          {ExpectWindows, "", "Main"},
+          {ExpectFocus, "SSTab1"}}},
+        {"a failing handler is reported and ends the program",
+         {{HookBoxes, "", ""},
+          {Fail, "", "disk on fire"},
+          {ExpectError, "Orvanta", "Run-time error:\n\ndisk on fire"},
+          {ExpectExit, "", "70"}}},
+    };
+    return all;
+}
+
+} // namespace orvanta::scenarios
