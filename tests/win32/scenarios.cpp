@@ -37,14 +37,14 @@
 #include "program.h"
 #include "scenarios.h"
 #include "scenarios_extra.h"
-#include "widestring.h"
+#include "utf8.h"
 #include "window.h"
 
 namespace orvanta::test {
 namespace {
 
-using platform::Narrow;
-using platform::Widen;
+using platform::ToUtf8;
+using platform::FromUtf8;
 using scenarios::Only;
 using scenarios::Op;
 
@@ -81,14 +81,14 @@ std::vector<std::string_view> words(std::string_view text)
 
 std::string textOf(HWND window)
 {
-    return window ? Narrow(platform::WindowTextOf(window)) : std::string();
+    return window ? ToUtf8(platform::WindowTextOf(window)) : std::string();
 }
 
 std::string classOf(HWND window)
 {
     wchar_t name[64]{};
     GetClassNameW(window, name, 64);
-    return Narrow(name);
+    return ToUtf8(name);
 }
 
 // A message box as the user saw it, and the watched row while it was open.
@@ -378,7 +378,7 @@ private:
     void type(std::string_view text)
     {
         std::vector<INPUT> inputs;
-        for (wchar_t unit : Widen(text)) {
+        for (wchar_t unit : FromUtf8(text)) {
             for (DWORD up : {0ul, static_cast<unsigned long>(KEYEVENTF_KEYUP)}) {
                 INPUT input{};
                 input.type = INPUT_KEYBOARD;
@@ -433,7 +433,7 @@ private:
                 tool.uId = reinterpret_cast<UINT_PTR>(label);
                 tool.lpszText = tip;
                 SendMessageW(row.result->toolTip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
-                return Narrow(tip);
+                return ToUtf8(tip);
             }
         }
         throw Failure(nameOf(label) + " has no tooltip");

@@ -5,12 +5,12 @@
 #include "aboutdesign.h"
 #include "aboutinstance.h"
 #include "centre.h"
-#include "controls.h"
 #include "errorreport.h"
 #include "messageloop.h"
 #include "twips.h"
-#include "widestring.h"
+#include "utf8.h"
 #include "window.h"
+#include "windowcontrols.h"
 
 namespace orvanta {
 namespace {
@@ -39,25 +39,19 @@ void registerAboutClass(WNDPROC procedure)
 
 } // namespace
 
-AboutBox *AboutBox::load()
-{
-    return new AboutBox;
-}
-
 AboutBox::AboutBox()
     : m_picture(L"ABOUTPICTURE")
     , m_tracker(std::make_shared<AboutBox *>(this))
 {
     registerAboutClass(windowProc);
     platform::CheckedWindow(
-        CreateWindowExW(AboutExStyle, AboutClass, platform::Widen(AboutWindowDesign.caption).c_str(), AboutStyle,
+        CreateWindowExW(AboutExStyle, AboutClass, platform::FromUtf8(AboutWindowDesign.caption).c_str(), AboutStyle,
                         CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, platform::ProgramInstance(), this),
         "About box");
     try {
         m_controls = std::make_unique<platform::WindowControls>(m_hwnd, AboutWindowDesign.font);
         createControls();
         sizeFrame(m_controls->dpi(), nullptr);
-        centre();
     } catch (...) {
         // The window must not outlive the object it would call back.
         SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
@@ -106,7 +100,7 @@ void AboutBox::sizeFrame(int dpi, const POINT *topLeft)
 
 void AboutBox::centre()
 {
-    platform::CentreOnWorkArea(m_hwnd);
+    platform::CentreOnScreen(m_hwnd);
 }
 
 void AboutBox::bringToFront()
@@ -114,11 +108,6 @@ void AboutBox::bringToFront()
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);
     ::SetFocus(m_command1);
-}
-
-void AboutBox::unload()
-{
-    DestroyWindow(m_hwnd);
 }
 
 LRESULT CALLBACK AboutBox::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -212,4 +201,25 @@ void AboutBox::onDpiChanged(int dpi, const RECT &suggested)
     InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
+namespace forms {
+
+AboutForm *LoadAboutForm()
+{
+    auto *form = new AboutBox;
+    form->centre();
+    return form;
+}
+
+void Show(AboutForm *form)
+{
+    form->bringToFront();
+}
+
+void Unload(AboutForm *form)
+{
+    // The box deletes itself when its window is destroyed.
+    DestroyWindow(form->hwnd());
+}
+
+} // namespace forms
 } // namespace orvanta

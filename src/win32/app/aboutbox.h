@@ -21,10 +21,9 @@ class WindowControls;
 class AboutBox final
 {
 public:
-    // Creates the window and its controls from the About design, centred on
-    // the work area, not yet shown.
-    static AboutBox *load();
-
+    // Creates the window and its controls from the About design, not yet
+    // shown. The object belongs to its window: make it with new.
+    AboutBox();
     AboutBox(const AboutBox &) = delete;
     AboutBox &operator=(const AboutBox &) = delete;
 
@@ -38,14 +37,11 @@ public:
     void centre();
     // Shows the box and brings it to the front with the focus on OK.
     void bringToFront();
-    // Closes the window; the object goes with it.
-    void unload();
 
     // Expires when the box is unloaded (forms::AboutFormRef).
     std::weak_ptr<AboutBox *> tracker() const { return m_tracker; }
 
 private:
-    AboutBox();
     ~AboutBox();
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

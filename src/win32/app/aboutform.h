@@ -1,6 +1,6 @@
 #pragma once
 
-// The About window type of the shared About handlers (aboutinstance.h).
+// The Win32 About window, as the shared About life cycle sees it.
 
 #include <memory>
 
@@ -10,19 +10,31 @@ namespace orvanta::forms {
 
 using AboutForm = AboutBox;
 
-// A reference to a loaded About window, like a guarded pointer: it empties
-// itself when the window is unloaded (OK, Escape, its close box, End), and
-// unloads a window still loaded when the reference goes.
+// Empties itself when the window is destroyed (OK, Escape, the close box,
+// End); a window still loaded when the reference goes goes with it.
 class AboutFormRef final
 {
 public:
     AboutFormRef() = default;
-    ~AboutFormRef();
     AboutFormRef(const AboutFormRef &) = delete;
     AboutFormRef &operator=(const AboutFormRef &) = delete;
+    ~AboutFormRef()
+    {
+        if (AboutForm *form = *this)
+            DestroyWindow(form->hwnd());
+    }
 
-    AboutFormRef &operator=(AboutForm *form);
-    operator AboutForm *() const;
+    AboutFormRef &operator=(AboutForm *form)
+    {
+        m_form = form ? form->tracker() : std::weak_ptr<AboutForm *>();
+        return *this;
+    }
+
+    operator AboutForm *() const
+    {
+        const std::shared_ptr<AboutForm *> form = m_form.lock();
+        return form ? *form : nullptr;
+    }
 
 private:
     std::weak_ptr<AboutForm *> m_form;

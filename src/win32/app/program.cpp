@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "errorreport.h"
+#include "formsruntime.h"
 #include "messageloop.h"
 
 namespace orvanta {
@@ -17,7 +18,7 @@ Program::Program()
     m_main = std::make_unique<Main>();
     m_main->onAboutRequested([this] { mnuAbout_Click(m_aboutInstance); });
     // Closing the main window ends the program, About box included.
-    m_main->onClosed([] { platform::End(0); });
+    m_main->onClosed([] { platform::End(); });
 }
 
 Program::~Program() = default;

@@ -6,7 +6,7 @@
 #include <initguid.h>
 #include <oleacc.h>
 
-#include "widestring.h"
+#include "utf8.h"
 
 namespace orvanta::platform {
 
@@ -37,7 +37,7 @@ void AccessibleAnnotations::set(HWND control, const GUID &property, std::string_
     if (!m_service)
         return;
     if (SUCCEEDED(m_service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
-                                            Widen(text).c_str()))
+                                            FromUtf8(text).c_str()))
         && std::find(m_annotated.begin(), m_annotated.end(), control) == m_annotated.end())
         m_annotated.push_back(control);
 }

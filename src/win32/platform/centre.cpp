@@ -4,7 +4,7 @@
 
 namespace orvanta::platform {
 
-void CentreOnWorkArea(HWND window)
+void CentreOnScreen(HWND window)
 {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;

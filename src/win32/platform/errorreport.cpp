@@ -5,9 +5,8 @@
 #include <new>
 #include <string>
 
-#include "forms.h"
+#include "formsruntime.h"
 #include "messagebox.h"
-#include "messageloop.h"
 
 namespace orvanta::platform {
 namespace {

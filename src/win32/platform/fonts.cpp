@@ -5,7 +5,7 @@
 #include <cwchar>
 #include <system_error>
 
-#include "widestring.h"
+#include "utf8.h"
 
 namespace orvanta::platform {
 namespace {
@@ -52,14 +52,14 @@ bool sameDesign(const forms::FontDesign &a, const forms::FontDesign &b)
 
 std::wstring InstalledFace(std::string_view face, int dpi)
 {
-    const std::wstring wanted = Widen(face);
+    const std::wstring wanted = FromUtf8(face);
     if (isInstalled(wanted, dpi))
         return wanted;
     for (const forms::FontFallback &fallback : forms::FontFallbacks) {
         if (fallback.face != face)
             continue;
         for (std::string_view substitute : fallback.substitutes) {
-            std::wstring candidate = Widen(substitute);
+            std::wstring candidate = FromUtf8(substitute);
             if (isInstalled(candidate, dpi))
                 return candidate;
         }

@@ -1,26 +1,24 @@
-// The forms operations (forms.h) on Win32 controls.
-
-#include "forms.h"
+#include "formsruntime.h"
 
 #include <windows.h>
 
-#include "controls.h"
 #include "messagebox.h"
 #include "messageloop.h"
 #include "tabstrip.h"
-#include "widestring.h"
+#include "utf8.h"
 #include "window.h"
+#include "windowcontrols.h"
 
 namespace orvanta::forms {
 
 std::string Text(const TextBox *box)
 {
-    return platform::Narrow(platform::WindowTextOf(box->hwnd));
+    return platform::ToUtf8(platform::WindowTextOf(box->hwnd));
 }
 
 void SetText(TextBox *box, std::string_view text)
 {
-    SetWindowTextW(box->hwnd, platform::Widen(text).c_str());
+    SetWindowTextW(box->hwnd, platform::FromUtf8(text).c_str());
 }
 
 void SetFocus(TextBox *box)
@@ -35,12 +33,12 @@ void SetFocus(TextBox *box)
 
 std::string Caption(const Label *label)
 {
-    return platform::Narrow(platform::WindowTextOf(label->hwnd));
+    return platform::ToUtf8(platform::WindowTextOf(label->hwnd));
 }
 
 void SetCaption(Label *label, std::string_view caption)
 {
-    SetWindowTextW(label->hwnd, platform::Widen(caption).c_str());
+    SetWindowTextW(label->hwnd, platform::FromUtf8(caption).c_str());
 }
 
 void SetToolTipText(Label *label, std::string_view tip)
@@ -71,7 +69,7 @@ std::string DecimalSeparator()
     const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
     if (length <= 1)
         return ".";
-    return platform::Narrow({separator, static_cast<std::size_t>(length - 1)});
+    return platform::ToUtf8({separator, static_cast<std::size_t>(length - 1)});
 }
 
 void End()
@@ -80,3 +78,17 @@ void End()
 }
 
 } // namespace orvanta::forms
+
+namespace orvanta::platform {
+
+void End(int exitCode) noexcept
+{
+    // Owned windows (tooltips) go with their owners.
+    for (HWND window : TopLevelWindows()) {
+        if (IsWindow(window))
+            DestroyWindow(window);
+    }
+    PostQuitMessage(exitCode);
+}
+
+} // namespace orvanta::platform

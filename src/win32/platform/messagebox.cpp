@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "forms.h"
-#include "widestring.h"
+#include "utf8.h"
 
 namespace orvanta::platform {
 namespace {
@@ -80,7 +80,7 @@ void MsgBox(std::string_view prompt, int style, std::string_view title)
     // returns there. Only the OK-only button set is used by the program.
     HWND owner = GetActiveWindow();
     const OtherWindowsDisabled others(owner);
-    MessageBoxW(owner, Widen(prompt).c_str(), Widen(title).c_str(),
+    MessageBoxW(owner, FromUtf8(prompt).c_str(), FromUtf8(title).c_str(),
                 MB_OK | iconOf(style) | (owner ? MB_APPLMODAL : MB_TASKMODAL) | MB_SETFOREGROUND);
 }
 

@@ -81,14 +81,4 @@ int RunMessageLoop()
     }
 }
 
-void End(int exitCode) noexcept
-{
-    // Owned windows (tooltips) go with their owners.
-    for (HWND window : TopLevelWindows()) {
-        if (IsWindow(window))
-            DestroyWindow(window);
-    }
-    PostQuitMessage(exitCode);
-}
-
 } // namespace orvanta::platform

@@ -8,7 +8,7 @@ namespace orvanta::platform {
 
 // The program's top-level windows. Each gets the dialog keys (Tab, Shift+Tab,
 // Enter, Escape, arrows) through IsDialogMessageW, after its accelerator
-// table, if it has one; End closes them all.
+// table, if it has one; End (formsruntime.h) closes them all.
 void AddTopLevelWindow(HWND window, HACCEL accelerators = nullptr);
 void RemoveTopLevelWindow(HWND window);
 std::vector<HWND> TopLevelWindows();
@@ -19,9 +19,5 @@ void ProcessMessage(MSG &message);
 
 // Runs the message loop until End; returns End's exit code.
 int RunMessageLoop();
-
-// Ends the program at once: every window closes, nothing is asked, and the
-// message loop returns exitCode.
-void End(int exitCode) noexcept;
 
 } // namespace orvanta::platform

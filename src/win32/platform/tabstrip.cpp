@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "twips.h"
-#include "widestring.h"
+#include "utf8.h"
 #include "window.h"
 
 namespace orvanta::platform {
@@ -66,7 +66,7 @@ TabStrip::TabStrip(HWND parent, int controlId, const forms::TwipsRect &rect, int
         "tab control");
     SetPropW(m_control, StripProperty, this);
     for (const std::string &caption : captions) {
-        std::wstring text = Widen(caption);
+        std::wstring text = FromUtf8(caption);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = text.data();

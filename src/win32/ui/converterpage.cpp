@@ -1,7 +1,7 @@
 #include "converterpage.h"
 
-#include "controls.h"
 #include "maindesign.h"
+#include "windowcontrols.h"
 
 namespace orvanta {
 

@@ -5,7 +5,6 @@
 #include <windowsx.h>
 
 #include "centre.h"
-#include "controls.h"
 #include "converterpage.h"
 #include "errorreport.h"
 #include "maindesign.h"
@@ -13,8 +12,9 @@
 #include "messageloop.h"
 #include "tabstrip.h"
 #include "twips.h"
-#include "widestring.h"
+#include "utf8.h"
 #include "window.h"
+#include "windowcontrols.h"
 
 namespace orvanta {
 namespace {
@@ -69,7 +69,7 @@ Main::Main()
     }
 
     registerMainClass(windowProc);
-    platform::CheckedWindow(CreateWindowExW(0, MainClass, platform::Widen(MainWindowDesign.caption).c_str(), MainStyle,
+    platform::CheckedWindow(CreateWindowExW(0, MainClass, platform::FromUtf8(MainWindowDesign.caption).c_str(), MainStyle,
                                             CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
                                             platform::ProgramInstance(), this),
                             "main window");
@@ -115,9 +115,9 @@ HMENU Main::createMenus()
         const int id = m_controls->newId();
         m_menuIds.push_back(id);
         // The shortcut is shown beside the caption, as Windows menus do.
-        const std::wstring item = platform::Widen(menu.itemCaption) + L'\t' + platform::Widen(menu.shortcutText);
+        const std::wstring item = platform::FromUtf8(menu.itemCaption) + L'\t' + platform::FromUtf8(menu.shortcutText);
         AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(id), item.c_str());
-        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), platform::Widen(menu.menuCaption).c_str());
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), platform::FromUtf8(menu.menuCaption).c_str());
         accelerators.push_back(acceleratorOf(menu.shortcut, id));
     }
     m_accelerators.reset(CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size())));
@@ -182,7 +182,7 @@ void Main::sizeFrame(int dpi, const POINT *topLeft)
 
 void Main::centre()
 {
-    platform::CentreOnWorkArea(m_hwnd);
+    platform::CentreOnScreen(m_hwnd);
 }
 
 void Main::show()

@@ -1,4 +1,4 @@
-#include "widestring.h"
+#include "utf8.h"
 
 #include <climits>
 #include <stdexcept>
@@ -18,7 +18,7 @@ int checkedLength(std::size_t length)
 
 } // namespace
 
-std::wstring Widen(std::string_view utf8)
+std::wstring FromUtf8(std::string_view utf8)
 {
     if (utf8.empty())
         return {};
@@ -29,7 +29,7 @@ std::wstring Widen(std::string_view utf8)
     return wide;
 }
 
-std::string Narrow(std::wstring_view utf16)
+std::string ToUtf8(std::wstring_view utf16)
 {
     if (utf16.empty())
         return {};

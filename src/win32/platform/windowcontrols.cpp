@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "windowcontrols.h"
 
 #include <algorithm>
 
@@ -7,7 +7,7 @@
 #include "handles.h"
 #include "picture.h"
 #include "twips.h"
-#include "widestring.h"
+#include "utf8.h"
 #include "window.h"
 
 namespace orvanta::platform {
@@ -181,7 +181,7 @@ HWND WindowControls::create(const forms::ControlDesign &design, HWND parent)
     const NativeKind native = nativeKindOf(design);
     const int id = newId();
     const RECT place = TwipsRect(design.rect, dpi());
-    const std::wstring caption = design.kind == ControlKind::Picture ? std::wstring() : Widen(design.caption);
+    const std::wstring caption = design.kind == ControlKind::Picture ? std::wstring() : FromUtf8(design.caption);
     HWND control = CheckedWindow(
         CreateWindowExW(native.exStyle, native.className, caption.empty() ? nullptr : caption.c_str(), native.style,
                         place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
@@ -269,7 +269,7 @@ void WindowControls::addToolTip(HWND label)
 
 void SetToolTip(HWND toolTip, HWND control, std::string_view text)
 {
-    std::wstring tip = Widen(text);
+    std::wstring tip = FromUtf8(text);
     TTTOOLINFOW tool = toolOf(control);
     tool.lpszText = tip.data();
     SendMessageW(toolTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));

@@ -5,9 +5,9 @@
 
 namespace orvanta::platform {
 
-// The program's texts are UTF-8; Win32 takes UTF-16. These two are the only
+// The shared code speaks UTF-8; Win32 speaks UTF-16. These two are the only
 // place where one becomes the other. Invalid sequences become U+FFFD.
-std::wstring Widen(std::string_view utf8);
-std::string Narrow(std::wstring_view utf16);
+std::wstring FromUtf8(std::string_view text);
+std::string ToUtf8(std::wstring_view text);
 
 } // namespace orvanta::platform
