@@ -1,6 +1,6 @@
 // Plays the shared user scenarios (tests/scenarios/scenarios.h) and the
 // Windows-only ones (scenarios_extra.h) on Orvanta's real windows, made as
-// wWinMain makes them (Program), with real input: SendInput puts clicks and
+// wWinMain makes them (Application), with real input: SendInput puts clicks and
 // keys into the queue a user's would, and the program's own message loop
 // (accelerators, IsDialogMessageW) handles them. Message boxes are the real
 // ones, read and answered with Enter from a second thread, unless a scenario
@@ -34,7 +34,7 @@
 #include "maindesign.h"
 #include "messagebox.h"
 #include "messageloop.h"
-#include "program.h"
+#include "application.h"
 #include "scenarios.h"
 #include "scenarios_extra.h"
 #include "utf8.h"
@@ -545,7 +545,7 @@ private:
         expect(openWindows().empty() && !m_program.main().hwnd() && !m_program.aboutBox(), "a window is left");
     }
 
-    Program m_program;
+    Application m_program;
     std::optional<int> m_exitStatus;
     SeenBoxes m_seen;
     std::size_t m_checkedBoxes = 0;

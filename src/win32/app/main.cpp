@@ -1,15 +1,15 @@
 #include <windows.h>
 
 #include "errorreport.h"
-#include "program.h"
+#include "application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     using namespace orvanta;
     try {
-        Program program;
-        program.start();
-        return program.run();
+        Application application;
+        application.start();
+        return application.run();
     } catch (...) {
         // The program could not even start: say why instead of vanishing.
         platform::ReportCurrentException();

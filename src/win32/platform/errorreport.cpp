@@ -37,6 +37,12 @@ bool &reporting()
     return flag;
 }
 
+std::string &programTitle()
+{
+    static std::string title;
+    return title;
+}
+
 void showReport(std::string_view description)
 {
     // A failure while the report is open must not open a second one.
@@ -44,7 +50,7 @@ void showReport(std::string_view description)
         return;
     reporting() = true;
     std::fprintf(stderr, "Orvanta: run-time error: %.*s\n", static_cast<int>(description.size()), description.data());
-    platform::MsgBox("Run-time error:\n\n" + std::string(description), forms::Critical, "Orvanta");
+    platform::MsgBox("Run-time error:\n\n" + std::string(description), forms::Critical, programTitle());
     reporting() = false;
 }
 
@@ -82,8 +88,9 @@ void ReportCurrentException() noexcept
     }
 }
 
-void InstallStructuredExceptionReport()
+void InstallRunTimeErrorReport(std::string_view title)
 {
+    programTitle() = title;
     SetUnhandledExceptionFilter(reportUnhandled);
 }
 

@@ -32,8 +32,9 @@ LRESULT Guarded(Handler &&handler) noexcept
     }
 }
 
-// Reports a structured exception (an access violation, a division by zero)
-// that no one handled, then ends the process with RunTimeErrorExitCode.
-void InstallStructuredExceptionReport();
+// Names the program in the title of every report, and reports a structured
+// exception (an access violation, a division by zero) that no one handled,
+// then ends the process with RunTimeErrorExitCode.
+void InstallRunTimeErrorReport(std::string_view programTitle);
 
 } // namespace orvanta::platform

@@ -22,13 +22,6 @@ namespace {
 constexpr wchar_t MainClass[] = L"Orvanta.Main";
 constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-// The handlers bear the names of the menu items they are bound to.
-struct MenuBinding
-{
-    std::string_view itemName;
-    void (*handler)(Main &);
-};
-
 void registerMainClass(WNDPROC procedure)
 {
     WNDCLASSEXW mainClass{};
@@ -272,17 +265,17 @@ void Main::onPaint(HWND window)
 void Main::onCommand(HWND, int id, HWND control, UINT code)
 {
     // Menu items and their accelerators.
-    static constexpr MenuBinding bindings[] = {
-        {"mnuExit", [](Main &) { mnuExit_Click(); }},
-        {"mnuAbout", [](Main &main) { main.mnuAbout_Click(); }},
-    };
     if (!control && (code == 0 || code == 1)) {
         for (std::size_t i = 0; i < m_menuIds.size(); ++i) {
             if (m_menuIds[i] != id)
                 continue;
-            for (const MenuBinding &binding : bindings) {
-                if (binding.itemName == MainMenus[i].itemName)
-                    binding.handler(*this);
+            switch (MainMenus[i].command) {
+            case MenuCommand::Exit:
+                mnuExit_Click();
+                break;
+            case MenuCommand::About:
+                mnuAbout_Click();
+                break;
             }
             return;
         }

@@ -85,6 +85,7 @@ private:
     HWND m_hwnd = nullptr;
     platform::Picture m_background;
     platform::UniqueAccelerator m_accelerators;
+    // The menu items' IDs, in the order of MainMenus.
     std::vector<int> m_menuIds;
     std::unique_ptr<platform::WindowControls> m_controls;
     std::unique_ptr<platform::TabStrip> m_sstab1;

@@ -10,14 +10,14 @@ namespace orvanta {
 
 // What wWinMain sets up and runs, apart from it so that the tests start the
 // program the same way and drive its windows.
-class Program final
+class Application final
 {
 public:
     // Creates and loads Main (Form_Load), not yet shown.
-    Program();
-    ~Program();
-    Program(const Program &) = delete;
-    Program &operator=(const Program &) = delete;
+    Application();
+    ~Application();
+    Application(const Application &) = delete;
+    Application &operator=(const Application &) = delete;
 
     Main &main() { return *m_main; }
     // The About box while it is loaded, else nullptr.

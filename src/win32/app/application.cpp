@@ -1,16 +1,17 @@
-#include "program.h"
+#include "application.h"
 
 #include <commctrl.h>
 
 #include "errorreport.h"
 #include "formsruntime.h"
 #include "messageloop.h"
+#include "program.h"
 
 namespace orvanta {
 
-Program::Program()
+Application::Application()
 {
-    platform::InstallStructuredExceptionReport();
+    platform::InstallRunTimeErrorReport(ProductTitle);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -21,20 +22,20 @@ Program::Program()
     m_main->onClosed([] { platform::End(); });
 }
 
-Program::~Program() = default;
+Application::~Application() = default;
 
-AboutBox *Program::aboutBox() const
+AboutBox *Application::aboutBox() const
 {
     return m_aboutInstance ? m_aboutInstance->window() : nullptr;
 }
 
-void Program::start()
+void Application::start()
 {
     m_main->centre();
     m_main->show();
 }
 
-int Program::run()
+int Application::run()
 {
     return platform::RunMessageLoop();
 }
