@@ -98,6 +98,8 @@ struct SeenBox
     std::string buttons;
     std::string inputWhileOpen;
     std::string captionWhileOpen;
+    // The program's windows that still took input while the box was open.
+    std::string enabledWindows;
 };
 
 struct WatchedRow
@@ -148,6 +150,14 @@ private:
         return FALSE;
     }
 
+    static BOOL CALLBACK noteEnabled(HWND window, LPARAM data)
+    {
+        const std::string name = classOf(window);
+        if (name.starts_with("Orvanta.") && IsWindowVisible(window) && IsWindowEnabled(window))
+            *reinterpret_cast<std::string *>(data) += " " + name;
+        return TRUE;
+    }
+
     static BOOL CALLBACK readChild(HWND child, LPARAM data)
     {
         auto *box = reinterpret_cast<SeenBox *>(data);
@@ -175,8 +185,9 @@ private:
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
                 continue;
             }
-            SeenBox seen{{{}, forms::OkOnly, textOf(box)}, {}, {}, {}};
+            SeenBox seen{{{}, forms::OkOnly, textOf(box)}, {}, {}, {}, {}};
             EnumChildWindows(box, readChild, reinterpret_cast<LPARAM>(&seen));
+            EnumThreadWindows(m_uiThread, noteEnabled, reinterpret_cast<LPARAM>(&seen.enabledWindows));
             {
                 const std::lock_guard guard(m_seen.lock);
                 seen.inputWhileOpen = textOf(m_seen.row.input);
@@ -510,6 +521,7 @@ private:
                "the box was " + quoted(box.request.title) + ", " + quoted(box.request.prompt) + ", style "
                    + std::to_string(box.request.style));
         expect(box.buttons.empty() || box.buttons == "OK", "the box's buttons were " + box.buttons);
+        expect(box.enabledWindows.empty(), "while the box was open, input reached" + box.enabledWindows);
     }
 
     void hookBoxes(std::string_view input, std::string_view result)
@@ -520,7 +532,7 @@ private:
             m_seen.row = {input.empty() ? nullptr : find(input), result.empty() ? nullptr : find(result)};
         }
         platform::SetMessageBoxHook([this](const platform::MessageRequest &request) {
-            m_seen.add({request, {}, textOf(m_seen.row.input), textOf(m_seen.row.result)});
+            m_seen.add({request, {}, textOf(m_seen.row.input), textOf(m_seen.row.result), {}});
         });
     }
 

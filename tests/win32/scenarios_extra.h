@@ -4,8 +4,8 @@
 // (tests/scenarios/scenarios.h): the whole tab order, which Windows derives
 // from the windows' Z-order; Enter on a focused button and on a hidden
 // default; the designed pages at start; arrow keys on a strip; the row as it
-// stood while a warning was open; the About box's close box and centring;
-// and the report of a failing handler.
+// stood while a warning was open, and the About box unusable meanwhile; the
+// About box's close box and centring; and the report of a failing handler.
 
 #include <string_view>
 #include <variant>
@@ -118,6 +118,14 @@ inline const std::vector<ExtraScenario> &ExtraScenarios()
           {Press, "", "Return"},
           {ExpectWarning, "Overflow", "The Number is too large to convert"},
           {ExpectBoxSaw, "1e308", ""}}},
+        {"the warning is modal to the About box too",
+         {{Press, "", "F2"},
+          {ClickInto, "Meter10"},
+          {Type, "", "x"},
+          {Press, "", "Return"},
+          {ExpectWarning, "Invalid Number", "The Number is invalid or less than Zero"},
+          {ExpectWindows, "", "Main+frmAbout"},
+          {ExpectFocus, "Meter10"}}},
         {"the About box: Space, its close box, centred each time",
          {{Press, "", "F2"},
           {ExpectAboutCentred, ""},
