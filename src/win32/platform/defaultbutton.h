@@ -29,7 +29,6 @@ public:
     // The answer to DM_GETDEFID: MAKELONG(id, DC_HASDEFID), or 0 while no
     // button is designated.
     LRESULT defaultIdAnswer() const;
-    int defaultId() const { return m_defaultId; }
 
     // A push button of the window gained or lost the focus.
     void buttonFocusChanged(HWND button, bool gained);

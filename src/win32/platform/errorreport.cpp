@@ -49,7 +49,8 @@ void showReport(std::string_view description)
     if (reporting())
         return;
     reporting() = true;
-    std::fprintf(stderr, "Orvanta: run-time error: %.*s\n", static_cast<int>(description.size()), description.data());
+    std::fprintf(stderr, "%s: run-time error: %.*s\n", programTitle().c_str(), static_cast<int>(description.size()),
+                 description.data());
     platform::MsgBox("Run-time error:\n\n" + std::string(description), forms::Critical, programTitle());
     reporting() = false;
 }
