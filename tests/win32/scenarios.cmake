@@ -13,4 +13,8 @@ if(TARGET shell)
     add_test(NAME win32_scenarios COMMAND win32_scenarios)
     # It takes the keyboard and mouse of the display: nothing may run beside it.
     set_tests_properties(win32_scenarios PROPERTIES SKIP_RETURN_CODE 77 RUN_SERIAL TRUE)
+    # windres does not report the icons, pictures and manifest the script reads.
+    if(ORVANTA_WINDOWS_RC_DEPENDS)
+        set_source_files_properties(${ORVANTA_WINDOWS_RC} PROPERTIES OBJECT_DEPENDS "${ORVANTA_WINDOWS_RC_DEPENDS}")
+    endif()
 endif()
