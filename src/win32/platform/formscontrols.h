@@ -8,8 +8,9 @@
 struct HWND__;
 
 namespace orvanta::platform {
+class AccessibleAnnotations;
 class TabStrip;
-}
+} // namespace orvanta::platform
 
 namespace orvanta::forms {
 
@@ -19,11 +20,13 @@ struct TextBox
     HWND__ *hwnd = nullptr;
 };
 
-// A one-line Static, and the tooltip control that shows its tip.
+// A one-line Static, the tooltip control that shows its tip, and where
+// screen readers find the tip as the label's description.
 struct Label
 {
     HWND__ *hwnd = nullptr;
     HWND__ *toolTip = nullptr;
+    platform::AccessibleAnnotations *annotations = nullptr;
 };
 
 // A push Button.

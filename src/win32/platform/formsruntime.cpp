@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "accessibility.h"
 #include "messagebox.h"
 #include "messageloop.h"
 #include "tabstrip.h"
@@ -45,6 +46,9 @@ void SetToolTipText(Label *label, std::string_view tip)
 {
     if (label->toolTip)
         platform::SetToolTip(label->toolTip, label->hwnd, tip);
+    // Screen readers read the label's live text, and its tip as the description.
+    if (label->annotations)
+        label->annotations->setDescription(label->hwnd, tip);
 }
 
 void SetDefault(CommandButton *button)

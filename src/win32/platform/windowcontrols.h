@@ -56,6 +56,7 @@ public:
     // false when it is not one of these controls'.
     bool command(int id, int code);
     DefaultButtonController &defaultButton() { return m_defaultButton; }
+    AccessibleAnnotations &annotations() { return m_annotations; }
 
     WindowFonts &fonts() { return m_fonts; }
     int dpi() const { return m_fonts.dpi(); }

@@ -18,6 +18,7 @@ ConverterPage::ConverterPage(const PageDesign &design, HWND page, platform::Wind
         native.button.hwnd = controls.create(rowDesign.button, page);
         native.result.hwnd = controls.create(rowDesign.result, page);
         native.result.toolTip = controls.toolTip();
+        native.result.annotations = &controls.annotations();
         controls.addToolTip(native.result.hwnd);
 
         m_rows[i] = {design.conversion, static_cast<int>(i) + 1, &native.input, &native.button, &native.result};
