@@ -56,7 +56,7 @@ translation=$(tail -c 4 "$work/version.bin" | od -An -tx2 | xargs)
 # and come back byte for byte as the .ico files they were made from.
 expected_sizes='--icon --index=1 --width=32 --height=32 --bit-depth=4 --palette-size=16
 --icon --index=2 --width=16 --height=16 --bit-depth=4 --palette-size=16'
-for row in "IDI_ICON1 orvanta.ico" "ABOUT about.ico"; do
+for row in "IDI_ICON1 orvanta.ico" "IDI_ICON2 about.ico"; do
     set -- $row
     out=$work/$1.ico
     if ! wrestool -x --type=14 --name="$1" -o "$out" "$exe" || [ ! -s "$out" ]; then
@@ -94,13 +94,14 @@ while read -r dll; do
     esac
 done <"$work/imports.txt"
 
+# Explorer and shortcuts show the first icon group of the file's resource
+# directory, where named groups are sorted by name: it must be the program's.
+first=$(wrestool -l --type=14 "$exe" | sed -n "1s/.*--name='\{0,1\}\([^' ]*\).*/\1/p")
+[ "$first" = IDI_ICON1 ] || fail "the file's icon is the group $first, not the program's IDI_ICON1"
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) of $exe failed" >&2
     exit 1
 fi
 echo "$exe: version information, icons, pictures, manifest, subsystem and imports as expected"
 echo "imports: $(tr '\n' ' ' <"$work/imports.txt")"
-# Explorer and shortcuts show the first icon group of the file's resource
-# directory, where named groups are sorted by name.
-first=$(wrestool -l --type=14 "$exe" | sed -n "1s/.*--name='\{0,1\}\([^' ]*\).*/\1/p")
-echo "file icon (first icon group): $first"

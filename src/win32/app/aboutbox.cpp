@@ -31,8 +31,8 @@ void registerAboutClass(WNDPROC procedure)
     HINSTANCE module = platform::ProgramInstance();
     // The box's own icon, not the program's.
     aboutClass.hIcon = static_cast<HICON>(
-        LoadImageW(module, L"ABOUT", IMAGE_ICON, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
-    aboutClass.hIconSm = static_cast<HICON>(LoadImageW(module, L"ABOUT", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+        LoadImageW(module, L"IDI_ICON2", IMAGE_ICON, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
+    aboutClass.hIconSm = static_cast<HICON>(LoadImageW(module, L"IDI_ICON2", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     platform::RegisterWindowClass(aboutClass);
 }
