@@ -1,6 +1,7 @@
 #include "main.h"
 
 #include <string>
+#include <utility>
 
 #include <windowsx.h>
 
@@ -53,13 +54,13 @@ ACCEL acceleratorOf(ShortcutKey key, int id)
 
 Main::Main()
 {
-    // Only the top-left part is ever seen, but the whole picture is decoded
-    // once, so a change of DPI finds it ready. A picture that cannot be read
-    // leaves the plain window colour.
-    try {
-        m_background = platform::Picture(L"BACKGROUND");
-    } catch (const std::exception &) {
-    }
+    // Decoding the JPEG is the largest single cost of start-up: it runs on
+    // another thread while the controls are made, and the first paint waits
+    // for it. The whole picture is decoded, so a change of DPI finds it ready.
+    m_decoding = std::async(std::launch::async, [] {
+        const platform::ComApartment com;
+        return platform::Picture(L"BACKGROUND");
+    });
 
     registerMainClass(windowProc);
     platform::CheckedWindow(CreateWindowExW(0, MainClass, platform::FromUtf8(MainWindowDesign.caption).c_str(), MainStyle,
@@ -242,6 +243,13 @@ void Main::paintBackground(HDC dc)
     RECT client{};
     GetClientRect(m_hwnd, &client);
     const int dpi = m_controls ? m_controls->dpi() : platform::WindowDpi(m_hwnd);
+    if (m_decoding.valid()) {
+        // A picture that cannot be read leaves the plain window colour.
+        try {
+            m_background = m_decoding.get();
+        } catch (const std::exception &) {
+        }
+    }
     const SIZE picture = m_background.size();
     if (platform::ScaledPixels(picture.cx, dpi) < client.right
         || platform::ScaledPixels(picture.cy, dpi) < client.bottom)

@@ -11,6 +11,7 @@
 // platform::DefaultButtonController and IsDialogMessageW in the message loop.
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -83,6 +84,7 @@ private:
     void onDpiChanged(int dpi, const RECT &suggested);
 
     HWND m_hwnd = nullptr;
+    std::future<platform::Picture> m_decoding;
     platform::Picture m_background;
     platform::UniqueAccelerator m_accelerators;
     // The menu items' IDs, in the order of MainMenus.
