@@ -152,6 +152,8 @@ void TabStrip::showCurrentPage()
         EnableWindow(page, shown);
         ShowWindow(page, shown ? SW_SHOWNA : SW_HIDE);
     }
+    if (m_switched)
+        m_switched();
 }
 
 } // namespace orvanta::platform

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -41,6 +43,9 @@ public:
     int tab() const;
     void setTab(int index);
 
+    // Runs handler after every page switch, by click, keyboard or setTab.
+    void onPageSwitched(std::function<void()> handler) { m_switched = std::move(handler); }
+
     // Places the strip again at dpi (the window moved to another monitor).
     void layout(HFONT font, int dpi);
 
@@ -55,6 +60,7 @@ private:
     std::vector<HWND> m_pages;
     forms::TwipsRect m_rect;
     int m_tabHeightTwips;
+    std::function<void()> m_switched;
 };
 
 } // namespace orvanta::platform

@@ -82,6 +82,7 @@ Main::Main()
     }
     platform::AddTopLevelWindow(m_hwnd, m_accelerators.get());
     Form_Load({m_sstab1.get(), m_sstab2.get()});
+    createShownPages();
 }
 
 Main::~Main()
@@ -133,10 +134,31 @@ void Main::createTabStrips()
     m_sstab1 = makeStrip(SSTab1Design, m_hwnd);
     m_sstab2 = makeStrip(SSTab2Design, m_sstab1->page(0));
     m_sstab3 = makeStrip(SSTab3Design, m_sstab1->page(1));
-    for (const PagePlacement &placement : MainPages) {
-        platform::TabStrip &strip = placement.strip == &SSTab2Design ? *m_sstab2 : *m_sstab3;
+    for (platform::TabStrip *strip : {m_sstab1.get(), m_sstab2.get(), m_sstab3.get()})
+        strip->onPageSwitched([this] { createShownPages(); });
+}
+
+void Main::createShownPages()
+{
+    // Under Wine every native control costs about a millisecond to make, and
+    // 96 of the 128 page controls start hidden: a page is made when it is
+    // first shown. It has been empty until then, so nothing can be missed.
+    if (!m_sstab1 || !m_sstab2 || !m_sstab3)
+        return;
+    bool made = false;
+    for (std::size_t i = 0; i < MainPages.size(); ++i) {
+        const PagePlacement &placement = MainPages[i];
+        const bool areas = placement.strip == &SSTab2Design;
+        platform::TabStrip &strip = areas ? *m_sstab2 : *m_sstab3;
+        const bool shown = m_sstab1->tab() == (areas ? 0 : 1) && strip.tab() == placement.page;
+        if (m_pageMade[i] || !shown)
+            continue;
         m_pages.push_back(std::make_unique<ConverterPage>(*placement.design, strip.page(placement.page), *m_controls));
+        m_pageMade[i] = true;
+        made = true;
     }
+    if (made && m_controls->find(ExitButtonDesign().name))
+        setTabOrder();
 }
 
 void Main::createExitButton()
@@ -150,8 +172,11 @@ void Main::setTabOrder()
     // Strips first, each followed by its pages; the volume pages come Feet³
     // before Meter³; EXIT last.
     std::vector<HWND> order;
-    for (const std::string &name : MainTabOrder())
-        order.push_back(m_controls->find(name));
+    for (const std::string &name : MainTabOrder()) {
+        // Pages not shown yet have no controls.
+        if (HWND control = m_controls->find(name))
+            order.push_back(control);
+    }
     platform::SetTabOrder(m_hwnd, order);
 }
 

@@ -10,6 +10,7 @@
 // Enter converts the row being edited through the window's
 // platform::DefaultButtonController and IsDialogMessageW in the message loop.
 
+#include <array>
 #include <functional>
 #include <future>
 #include <memory>
@@ -19,6 +20,7 @@
 #include <windows.h>
 
 #include "handles.h"
+#include "maindesign.h"
 #include "picture.h"
 
 namespace orvanta {
@@ -41,8 +43,7 @@ public:
     // nullptr once the window is closed.
     HWND hwnd() const { return m_hwnd; }
 
-    // The four converter pages in the order of MainPages: Meter², Feet²,
-    // Meter³, Feet³ to the other unit.
+    // The converter pages made so far: each is made when first shown.
     const std::vector<std::unique_ptr<ConverterPage>> &pages() const { return m_pages; }
 
     // The control of that design name (a tab strip's tab control), or
@@ -66,6 +67,7 @@ private:
 
     HMENU createMenus();
     void createTabStrips();
+    void createShownPages();
     std::unique_ptr<platform::TabStrip> makeStrip(const StripDesign &design, HWND parent);
     void createExitButton();
     void setTabOrder();
@@ -93,7 +95,10 @@ private:
     std::unique_ptr<platform::TabStrip> m_sstab1;
     std::unique_ptr<platform::TabStrip> m_sstab2;
     std::unique_ptr<platform::TabStrip> m_sstab3;
+    // The converter pages made so far, in the order they were first shown.
     std::vector<std::unique_ptr<ConverterPage>> m_pages;
+    // Which of MainPages have been made.
+    std::array<bool, MainPages.size()> m_pageMade{};
     // Where the focus was when the window was last deactivated.
     HWND m_lastFocus = nullptr;
     std::function<void()> m_aboutRequested;
