@@ -72,7 +72,7 @@ AboutBox::AboutBox()
             platform::PlaceControl(m_command1, design);
             break;
         case forms::ControlKind::Label:
-        case forms::ControlKind::TextBox: // the box has none
+        case forms::ControlKind::TextBox: // the About box has none
             platform::MakeLabel(design, this);
             break;
         }
