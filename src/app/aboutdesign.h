@@ -11,12 +11,13 @@
 
 namespace orvanta {
 
+// OK is the only control that takes the focus; Enter and Escape press it.
 inline constexpr forms::WindowDesign AboutWindowDesign{
-    "frmAbout", "About", 5220, 2550, {"MS Sans Serif", 8.25, forms::FontWeight::Regular}};
+    "frmAbout", "About", 5220, 2550, {"MS Sans Serif", 8.25, forms::FontWeight::Regular}, {"about.ico", "IDI_ICON2"},
+    {}, "Command1", "Command1"};
 
-// The pictures of the box, named by their files in resources/.
-inline constexpr std::string_view AboutPictureFile = "about.gif";
-inline constexpr std::string_view AboutIconFile = "about.ico";
+// What Image1 shows: 170x170 pixels, with a transparent colour.
+inline constexpr forms::ResourceDesign AboutPicture{"about.gif", "ABOUTPICTURE"};
 
 // Line1 runs down between the picture and the texts. It is drawn so that it
 // inverts what lies beneath: each pixel becomes NOT(pen XOR destination).
@@ -30,8 +31,8 @@ struct LineDesign
 
 inline constexpr LineDesign AboutLineDesign{"Line1", 2640, 0, 2640, 2520, 0, 128, 0, 5};
 
-// Image1 (its caption is the picture's file), Label1 to Label3, and Command1,
-// the OK button, the only control that takes the focus.
+// Image1 (it shows AboutPicture), Label1 to Label3, and Command1, the OK
+// button.
 std::array<forms::ControlDesign, 5> AboutControls();
 
 inline constexpr std::string_view AboutOkName = "Command1";

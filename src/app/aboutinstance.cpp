@@ -26,4 +26,12 @@ void Command1_Click(forms::AboutForm *form)
     forms::Unload(form);
 }
 
+forms::AboutForm *forms::LoadAboutForm()
+{
+    // The window belongs to itself: unloading it deletes it.
+    auto *form = new AboutForm;
+    form->centre();
+    return form;
+}
+
 } // namespace orvanta

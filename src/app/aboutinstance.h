@@ -11,10 +11,11 @@ namespace orvanta {
 
 namespace forms {
 
-// Provided by the adapter.
 // Creates the window and its controls from the About design, centred on
 // the screen, not yet shown.
 AboutForm *LoadAboutForm();
+
+// Provided by the adapter.
 // Shows a loaded window modeless. One already shown stays the only one: it
 // comes to the front with the focus on OK.
 void Show(AboutForm *form);

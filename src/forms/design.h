@@ -73,11 +73,21 @@ enum class TextAlign {
     Centre, // centred horizontally, at the top edge
 };
 
+// A picture or icon of the program: its file in resources/, and the name
+// the Windows executable keeps it under (resources/orvanta-exe.rc).
+struct ResourceDesign
+{
+    std::string_view file;
+    std::string_view resourceName;
+
+    constexpr bool isNone() const { return file.empty(); }
+};
+
 struct ControlDesign
 {
     ControlKind kind = ControlKind::Label;
     std::string name;
-    // UTF-8. For a picture, which picture: see the window's design.
+    // UTF-8.
     std::string caption;
     TwipsRect rect;
     FontDesign font;
@@ -86,6 +96,8 @@ struct ControlDesign
     // caption) and a description.
     std::string accessibleName;
     std::string accessibleDescription;
+    // What a picture shows.
+    ResourceDesign picture;
 };
 
 struct WindowDesign
@@ -97,6 +109,16 @@ struct WindowDesign
     int clientHeight = 0;
     // The window's default font; empty: the platform's.
     FontDesign font;
+    // The title bar's icon.
+    ResourceDesign icon;
+    // Painted at its natural size from the client area's top-left corner,
+    // cut off where the window ends; none: the window colour.
+    ResourceDesign background;
+    // The buttons Enter and Escape press wherever the focus is, by name;
+    // empty: none. A window without a designed default button gets one from
+    // its handlers (forms::SetDefault).
+    std::string_view defaultButton;
+    std::string_view cancelButton;
 };
 
 } // namespace orvanta::forms

@@ -46,14 +46,14 @@ enum MessageStyle : int {
 };
 
 // Shows a message box modal to the program's windows and returns when the
-// user has dismissed it.
+// user has dismissed it (messagebox.h).
 void MsgBox(std::string_view prompt, int style, std::string_view title);
 
 // The decimal separator of the user's locale as it is set now.
 std::string DecimalSeparator();
 
-// Ends the program at once: every window closes, nothing is asked, and the
-// exit status is 0.
-void End();
+// Ends the program at once: every window closes and nothing is asked. The
+// exit status is 0, unless a run-time error ends the program (runtimeerror.h).
+void End(int exitStatus = 0);
 
 } // namespace orvanta::forms

@@ -29,7 +29,7 @@ std::string controlName(std::string_view prefix, int number)
 
 ControlDesign header(const char *name, const char *caption, int left, int width)
 {
-    return {ControlKind::Label, name, caption, {left, HeaderTop, width, ControlHeight}, LabelFont, TextAlign::Centre, {}, {}};
+    return {ControlKind::Label, name, caption, {left, HeaderTop, width, ControlHeight}, LabelFont, TextAlign::Centre, {}, {}, {}};
 }
 
 RowControls row(const PageDesign &page, int number)
@@ -41,14 +41,14 @@ RowControls row(const PageDesign &page, int number)
     return {
         {ControlKind::TextBox, controlName(spec.InputPrefix, number), {},
          {InputLeft + shift, top, InputWidth, ControlHeight}, InputFont, TextAlign::Left,
-         std::string(page.inputUnitName) + ", row " + row, {}},
+         std::string(page.inputUnitName) + ", row " + row, {}, {}},
         {ControlKind::CommandButton, controlName(spec.ButtonPrefix, number), "Convert",
          {ButtonLeft + shift, top, ButtonWidth, ControlHeight}, {}, TextAlign::Centre, {},
-         "Convert row " + row + " to " + page.resultUnitName},
+         "Convert row " + row + " to " + page.resultUnitName, {}},
         // No accessible name: screen readers read the label's live text, and
         // its tooltip (the last good result) as the description.
         {ControlKind::Label, controlName(spec.ResultPrefix, number), {},
-         {ResultLeft + shift, top, ResultWidth, ControlHeight}, LabelFont, TextAlign::Centre, {}, {}},
+         {ResultLeft + shift, top, ResultWidth, ControlHeight}, LabelFont, TextAlign::Centre, {}, {}, {}},
     };
 }
 
@@ -57,7 +57,7 @@ RowControls row(const PageDesign &page, int number)
 ControlDesign ExitButtonDesign()
 {
     return {ControlKind::CommandButton, "Command11", "EXIT", {7680, 6720, 1695, 495},
-            {"Algerian", 14.25, FontWeight::Regular}, TextAlign::Centre, {}, {}};
+            {"Algerian", 14.25, FontWeight::Regular}, TextAlign::Centre, {}, {}, {}};
 }
 
 PageControls DesignPage(const PageDesign &page)

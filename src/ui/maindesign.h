@@ -15,7 +15,10 @@
 
 namespace orvanta {
 
-inline constexpr forms::WindowDesign MainWindowDesign{"Main", "Orvanta - @Tiso", 9780, 7335, {}};
+// No default or cancel button: Escape does nothing, and Enter converts the
+// row being edited.
+inline constexpr forms::WindowDesign MainWindowDesign{
+    "Main", "Orvanta - @Tiso", 9780, 7335, {}, {"orvanta.ico", "IDI_ICON1"}, {"background.jpg", "BACKGROUND"}, {}, {}};
 
 enum class ShortcutKey { CtrlQ, F2 };
 
@@ -40,11 +43,16 @@ inline constexpr std::array<MenuDesign, 2> MainMenus{{
     {"mnuHelp", "&Help", "mnuAbout", "A&bout", ShortcutKey::F2, "F2", MenuCommand::About},
 }};
 
-// A strip of two tabs in one row along its top edge. Its pages cover the
-// whole strip: controls on a page are placed from the strip's own corner.
+// A strip of two tabs in one row along its top edge, all of the design's tab
+// height. Its pages cover the whole strip: controls on a page are placed from
+// the strip's own corner.
 struct StripDesign
 {
     std::string_view name;
+    // Where the strip lies: on the window's client area (no parent), or on a
+    // page of another strip.
+    std::string_view parent;
+    int parentPage;
     forms::TwipsRect rect;
     std::array<std::string_view, 2> captions;
     // The page that is current when the window is created.
@@ -53,13 +61,26 @@ struct StripDesign
 
 inline constexpr int TabHeightTwips = 520;
 
-// SSTab1 lies on the window; SSTab2 on its page 0, SSTab3 on its page 1.
 inline constexpr StripDesign SSTab1Design{
-    "SSTab1", {120, 240, 9495, 6375}, {"Square Meter and Square Feet", "Cubic Meter and Cubic Feet"}, 0};
+    "SSTab1", {}, 0, {120, 240, 9495, 6375}, {"Square Meter and Square Feet", "Cubic Meter and Cubic Feet"}, 0};
 inline constexpr StripDesign SSTab2Design{
-    "SSTab2", {240, 720, 9015, 5175}, {MeterSqPage.tabCaption, FeetSqPage.tabCaption}, 0};
+    "SSTab2", "SSTab1", 0, {240, 720, 9015, 5175}, {MeterSqPage.tabCaption, FeetSqPage.tabCaption}, 0};
 inline constexpr StripDesign SSTab3Design{
-    "SSTab3", {240, 720, 9015, 5175}, {MeterCuPage.tabCaption, FeetCuPage.tabCaption}, 1};
+    "SSTab3", "SSTab1", 1, {240, 720, 9015, 5175}, {MeterCuPage.tabCaption, FeetCuPage.tabCaption}, 1};
+
+// The strips in the order they are built: a strip comes after the strip it
+// lies on.
+inline constexpr std::array<const StripDesign *, 3> MainStrips{&SSTab1Design, &SSTab2Design, &SSTab3Design};
+
+// The strip of that name, or nullptr (for the empty parent of the outer strip).
+constexpr const StripDesign *StripNamed(std::string_view name)
+{
+    for (const StripDesign *strip : MainStrips) {
+        if (strip->name == name)
+            return strip;
+    }
+    return nullptr;
+}
 
 // The converter pages in the order of MainPages: the area strip's two pages,
 // then the volume strip's.

@@ -2,7 +2,7 @@
 
 namespace orvanta {
 
-void Form_Load(const MainStrips &strips)
+void Form_Load(const StartStrips &strips)
 {
     forms::SetTab(strips.SSTab1, 0);
     forms::SetTab(strips.SSTab2, 0);

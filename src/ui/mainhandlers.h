@@ -5,7 +5,7 @@
 namespace orvanta {
 
 // The tab strips Form_Load selects pages on.
-struct MainStrips
+struct StartStrips
 {
     forms::TabStrip *SSTab1 = nullptr;
     forms::TabStrip *SSTab2 = nullptr;
@@ -13,7 +13,7 @@ struct MainStrips
 
 // Main's load step, before it is first shown: the area pages come to the
 // front, "Meter² to Feet²" first. The volume strip keeps its designed page.
-void Form_Load(const MainStrips &strips);
+void Form_Load(const StartStrips &strips);
 
 // File > Exit (Ctrl+Q) and the EXIT button end the program at once.
 void mnuExit_Click();

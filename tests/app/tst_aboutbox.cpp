@@ -12,7 +12,7 @@
 
 #include "aboutbox.h"
 #include "aboutinstance.h"
-#include "formsruntime.h"
+#include "forms.h"
 #include "mainwindowfixture.h"
 #include "twips.h"
 
@@ -21,18 +21,12 @@ using orvanta::test::MainWindowFixture;
 
 namespace {
 
-// The main window wired as the program wires it.
+// The program as it runs: the main window and its About box.
 struct Shell
 {
-    Shell()
-    {
-        QObject::connect(f.window.get(), &Main::aboutRequested, f.window.get(), [this] { mnuAbout_Click(about); });
-        QObject::connect(f.window.get(), &Main::closed, f.window.get(), [] { platform::End(); });
-    }
     void chooseAbout() const { f.window->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger(); }
-    AboutBox *box() const { return about ? about->window() : nullptr; }
+    AboutBox *box() const { return f.program->aboutBox(); }
 
-    std::unique_ptr<AboutInstance> about;
     MainWindowFixture f;
 };
 
@@ -76,7 +70,7 @@ private Q_SLOTS:
         Shell s;
         QVERIFY(s.f.ready);
         QVERIFY(aboutWindows().isEmpty());
-        QVERIFY(!s.about);
+        QVERIFY(!s.f.program->aboutInstance());
 
         if (firstByF2)
             s.f.press(Qt::Key_F2);
@@ -89,7 +83,7 @@ private Q_SLOTS:
 
         // The main window comes to the front; Help > About brings the box back.
         s.f.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s.f.window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(s.f.window));
         s.chooseAbout();
         QCOMPARE(s.box(), first);
         QCOMPARE(aboutWindows().size(), 1);
@@ -115,7 +109,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(old));
         QVERIFY(centredOnScreen(old));
         old->move(old->pos() + QPoint(-90, 70));
-        AboutInstance *instance = s.about.get();
+        AboutInstance *instance = s.f.program->aboutInstance();
 
         const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys{
             {QStringLiteral("Enter"), {Qt::Key_Return, Qt::NoModifier}},
@@ -131,7 +125,7 @@ private Q_SLOTS:
 
         QTRY_VERIFY(!old);
         QVERIFY(aboutWindows().isEmpty());
-        QCOMPARE(s.about.get(), instance);
+        QCOMPARE(s.f.program->aboutInstance(), instance);
         QVERIFY(s.f.window->isVisible());
 
         s.chooseAbout();
@@ -153,7 +147,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(box));
 
         s.f.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s.f.window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(s.f.window));
         s.f.typeInto(QStringLiteral("Meter1"), QStringLiteral("1"));
         QTest::mouseClick(s.f.button(QStringLiteral("Command1")), Qt::LeftButton);
         QCOMPARE(s.f.label(QStringLiteral("AnsFeet1"))->text(), QStringLiteral("10.7639 Feet²"));
@@ -179,7 +173,7 @@ private Q_SLOTS:
         AboutBox *box = s.box();
         QVERIFY(box->isVisible());
 
-        QTimer::singleShot(0, s.f.window.get(), [&] {
+        QTimer::singleShot(0, s.f.window, [&] {
             if (how == QStringLiteral("menu"))
                 s.f.window->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
             else if (how == QStringLiteral("EXIT"))

@@ -33,15 +33,10 @@ qreal requestedFactor()
 // The main window and the About box opened from its Help menu.
 struct Windows
 {
-    Windows()
-    {
-        QObject::connect(f.window.get(), &Main::aboutRequested, f.window.get(), [this] { mnuAbout_Click(about); });
-        f.window->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
-    }
-    AboutBox *box() const { return about ? about->window() : nullptr; }
+    Windows() { f.window->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger(); }
+    AboutBox *box() const { return f.program->aboutBox(); }
 
     MainWindowFixture f;
-    std::unique_ptr<AboutInstance> about;
 };
 
 } // namespace
@@ -121,9 +116,9 @@ private Q_SLOTS:
     // above by one logical pixel, however many device pixels that is.
     void neighbouringRowsOverlapByOnePixel()
     {
-        for (const ConverterPage *page : m_windows->f.window->pages()) {
-            const QList<ConverterRow> &rows = page->rows();
-            for (qsizetype i = 1; i < rows.size(); ++i) {
+        for (const auto &page : m_windows->f.window->pages()) {
+            const auto &rows = page->rows();
+            for (std::size_t i = 1; i < rows.size(); ++i) {
                 const ConverterRow &above = rows[i - 1];
                 const ConverterRow &below = rows[i];
                 const std::pair<const QWidget *, const QWidget *> pairs[] = {
@@ -164,7 +159,7 @@ private:
     QWidget *topLevel(const QString &name) const
     {
         if (name == QStringLiteral("Main"))
-            return m_windows->f.window.get();
+            return m_windows->f.window;
         return m_windows->box();
     }
 

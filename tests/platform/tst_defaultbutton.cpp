@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "defaultbutton.h"
-#include "formsruntime.h"
+#include "forms.h"
 
 using orvanta::platform::DefaultButtonController;
 

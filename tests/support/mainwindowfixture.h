@@ -1,7 +1,8 @@
 #pragma once
 
-// Shared by the end-to-end tests: a shown, active main window, its controls
-// found by their names, and a recorder for the message boxes it opens.
+// Shared by the end-to-end tests: the program started as it starts (a shown,
+// active main window), its controls found by their names, and a recorder for
+// the message boxes it opens.
 
 #include <memory>
 
@@ -14,12 +15,21 @@
 #include "fonts.h"
 #include "main.h"
 #include "messagebox.h"
+#include "program.h"
 
 namespace orvanta::test {
 
+// A message box request, as Qt text.
+struct RecordedRequest
+{
+    QString prompt;
+    int style = 0;
+    QString title;
+};
+
 struct RecordedBox
 {
-    platform::MessageRequest request;
+    RecordedRequest request;
     // What the row showed while the box was open.
     QString inputWhileOpen;
     QString captionWhileOpen;
@@ -29,14 +39,14 @@ class MainWindowFixture
 {
 public:
     MainWindowFixture()
-        : window((platform::InstallFontSubstitutes(), std::make_unique<Main>()))
+        : program((platform::InstallFontSubstitutes(), std::make_unique<Program>()))
+        , window(&program->main())
     {
-        window->show();
-        window->activateWindow();
-        ready = QTest::qWaitForWindowActive(window.get());
+        program->start();
+        ready = QTest::qWaitForWindowActive(window);
     }
 
-    ~MainWindowFixture() { platform::SetMessageBoxHook({}); }
+    ~MainWindowFixture() { forms::SetMessageBoxHook({}); }
 
     template<typename T>
     T *find(const QString &name) const
@@ -51,8 +61,10 @@ public:
     // box and result label whose content is noted while the box is "open".
     void recordBoxes(const QString &input = {}, const QString &result = {})
     {
-        platform::SetMessageBoxHook([this, input, result](const platform::MessageRequest &request) {
-            RecordedBox box{request, {}, {}};
+        forms::SetMessageBoxHook([this, input, result](const forms::MessageRequest &request) {
+            RecordedBox box{{QString::fromStdString(request.prompt), request.style, QString::fromStdString(request.title)},
+                            {},
+                            {}};
             if (auto *edit = this->box(input))
                 box.inputWhileOpen = edit->text();
             if (auto *caption = label(result))
@@ -77,7 +89,8 @@ public:
         QTest::keyClick(window->windowHandle(), key, modifiers);
     }
 
-    std::unique_ptr<Main> window;
+    std::unique_ptr<Program> program;
+    Main *window;
     QList<RecordedBox> boxes;
     bool ready = false;
 };

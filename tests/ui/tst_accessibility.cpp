@@ -94,11 +94,11 @@ private Q_SLOTS:
         MainWindowFixture f;
         QVERIFY(f.ready);
         auto *outer = f.find<platform::TabStrip>(QStringLiteral("SSTab1"));
-        QCOMPARE(accessibleText(outer->tabBar(), QAccessible::Name), QStringLiteral("Square Meter and Square Feet"));
+        QCOMPARE(accessibleText(outer->control(), QAccessible::Name), QStringLiteral("Square Meter and Square Feet"));
         outer->setTab(1);
-        QCOMPARE(accessibleText(outer->tabBar(), QAccessible::Name), QStringLiteral("Cubic Meter and Cubic Feet"));
+        QCOMPARE(accessibleText(outer->control(), QAccessible::Name), QStringLiteral("Cubic Meter and Cubic Feet"));
         auto *volumes = f.find<platform::TabStrip>(QStringLiteral("SSTab3"));
-        QCOMPARE(accessibleText(volumes->tabBar(), QAccessible::Name), QString::fromUtf8("Feet³ to Meter³"));
+        QCOMPARE(accessibleText(volumes->control(), QAccessible::Name), QString::fromUtf8("Feet³ to Meter³"));
         QCOMPARE(accessibleText(f.button(QStringLiteral("Command11")), QAccessible::Name), QStringLiteral("EXIT"));
     }
 };

@@ -1,5 +1,7 @@
 // The convert action of a row, driven through the real window.
 
+#include <algorithm>
+
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
@@ -26,7 +28,7 @@ struct RowSnapshot
 QList<RowSnapshot> snapshot(const Main &window)
 {
     QList<RowSnapshot> rows;
-    for (const ConverterPage *page : window.pages())
+    for (const auto &page : window.pages())
         for (const ConverterRow &row : page->rows())
             rows.append({row.input->text(), row.result->text(), row.result->toolTip()});
     return rows;
@@ -35,9 +37,9 @@ QList<RowSnapshot> snapshot(const Main &window)
 // Shows the page that holds the named input box.
 void showPageOf(MainWindowFixture &f, const QString &input)
 {
-    for (int p = 0; p < f.window->pages().size(); ++p) {
-        const ConverterPage *page = f.window->pages()[p];
-        if (!page->findChild<QLineEdit *>(input))
+    for (int p = 0; p < int(f.window->pages().size()); ++p) {
+        const auto &rows = f.window->pages()[std::size_t(p)]->rows();
+        if (std::none_of(rows.begin(), rows.end(), [&](const ConverterRow &row) { return row.input->objectName() == input; }))
             continue;
         f.find<platform::TabStrip>(QStringLiteral("SSTab1"))->setTab(p / 2);
         f.find<platform::TabStrip>(p < 2 ? QStringLiteral("SSTab2") : QStringLiteral("SSTab3"))->setTab(p % 2);
@@ -214,7 +216,7 @@ private Q_SLOTS:
         QVERIFY(f.ready);
         f.recordBoxes();
         // Fill every row so that a stray write anywhere shows.
-        for (const ConverterPage *page : f.window->pages())
+        for (const auto &page : f.window->pages())
             for (const ConverterRow &row : page->rows()) {
                 row.input->setText(QString::number(row.number));
                 row.result->setText(QStringLiteral("kept"));
@@ -264,9 +266,9 @@ private Q_SLOTS:
         QVERIFY(!f.window->isActiveWindow());
 
         QTest::mouseClick(f.button(QStringLiteral("Command2")), Qt::LeftButton);
-        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(f.window));
         QCOMPARE(QApplication::focusWidget(), f.box(QStringLiteral("Meter2")));
-        QCOMPARE(platform::DefaultButtonController::of(f.window.get())->defaultButton(), f.button(QStringLiteral("Command2")));
+        QCOMPARE(platform::DefaultButtonController::of(f.window)->defaultButton(), f.button(QStringLiteral("Command2")));
     }
 
     // The real modal box, answered the way a user would.

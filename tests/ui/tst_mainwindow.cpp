@@ -8,7 +8,7 @@
 
 #include "converterpage.h"
 #include "defaultbutton.h"
-#include "formsruntime.h"
+#include "forms.h"
 #include "mainwindowfixture.h"
 #include "tabstrip.h"
 #include "twips.h"
@@ -26,7 +26,7 @@ TabStrip *strip(const MainWindowFixture &f, int n)
 
 QPushButton *defaultButton(const MainWindowFixture &f)
 {
-    return platform::DefaultButtonController::of(f.window.get())->defaultButton();
+    return platform::DefaultButtonController::of(f.window)->defaultButton();
 }
 
 // The names Tab visits, starting from the focus, count steps.
@@ -66,9 +66,9 @@ private Q_SLOTS:
         QCOMPARE(strip(f, 1)->tab(), 0);
         QCOMPARE(strip(f, 2)->tab(), 0);
         QCOMPARE(strip(f, 3)->tab(), 1); // volumes open on "Feet³ to Meter³"
-        QCOMPARE(QApplication::focusWidget(), strip(f, 1)->tabBar());
+        QCOMPARE(QApplication::focusWidget(), strip(f, 1)->control());
         QCOMPARE(defaultButton(f), nullptr);
-        for (const ConverterPage *page : f.window->pages())
+        for (const auto &page : f.window->pages())
             for (const ConverterRow &row : page->rows()) {
                 QVERIFY(row.input->text().isEmpty());
                 QVERIFY(row.result->text().isEmpty());
@@ -185,7 +185,7 @@ private Q_SLOTS:
         QVERIFY(f.ready);
         f.typeInto(QStringLiteral("Meter6"), QStringLiteral("3"));
         f.find<QPushButton>(QStringLiteral("Command11"))->setFocus();
-        strip(f, 1)->tabBar()->setFocus();
+        strip(f, 1)->control()->setFocus();
         strip(f, 1)->setTab(1);
         strip(f, 3)->setTab(0);
         QCOMPARE(defaultButton(f), f.button(QStringLiteral("Command6")));
@@ -274,7 +274,7 @@ private Q_SLOTS:
     {
         MainWindowFixture f;
         QVERIFY(f.ready);
-        QTabBar *bar = strip(f, 1)->tabBar();
+        QTabBar *bar = strip(f, 1)->control();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
         QCOMPARE(strip(f, 1)->tab(), 1);
         QVERIFY(f.box(QStringLiteral("F1"))->isVisible());
@@ -312,7 +312,6 @@ private Q_SLOTS:
         MainWindowFixture f;
         QVERIFY(f.ready);
         f.recordBoxes();
-        QObject::connect(f.window.get(), &Main::closed, f.window.get(), [] { platform::End(); });
         if (how.startsWith(QStringLiteral("ctrl+q"))) {
             strip(f, 1)->setTab(1);
             f.typeInto(QStringLiteral("F3"), QStringLiteral("abc"));
@@ -320,7 +319,7 @@ private Q_SLOTS:
             f.typeInto(QStringLiteral("Meter1"), QStringLiteral("abc"));
         }
 
-        QTimer::singleShot(0, f.window.get(), [&] {
+        QTimer::singleShot(0, f.window, [&] {
             if (how.startsWith(QStringLiteral("EXIT")))
                 QTest::mouseClick(f.button(QStringLiteral("Command11")), Qt::LeftButton);
             else if (how == QStringLiteral("menu"))

@@ -323,7 +323,7 @@ private:
         }};
         const auto [key, modifiers] = keys[size_t(pick(int(keys.size())))];
         for (int s = 0; s < 3; ++s) {
-            if (QApplication::focusWidget() != m_strips[s]->tabBar())
+            if (QApplication::focusWidget() != m_strips[s]->control())
                 continue;
             if (key == Qt::Key_Left && m_tabs[s] > 0)
                 --m_tabs[s];
@@ -366,7 +366,7 @@ private:
         const int tab = pick(2);
         log(QStringLiteral("click tab %1 of %2").arg(tab).arg(m_strips[strip]->objectName()));
         m_tabs[strip] = tab;
-        QTabBar *bar = m_strips[strip]->tabBar();
+        QTabBar *bar = m_strips[strip]->control();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
         return mismatch();
     }
@@ -396,9 +396,9 @@ private:
         if (m_f.boxes.size() != m_warnings.size())
             return QStringLiteral("%1 warnings so far, expected %2").arg(m_f.boxes.size()).arg(m_warnings.size());
         for (; m_checkedWarnings < m_warnings.size(); ++m_checkedWarnings) {
-            const platform::MessageRequest &shown = m_f.boxes[m_checkedWarnings].request;
+            const auto &shown = m_f.boxes[m_checkedWarnings].request;
             const Warning &want = m_warnings[m_checkedWarnings];
-            if (shown.prompt != want.prompt || shown.title != want.title || shown.style != platform::Exclamation)
+            if (shown.prompt != want.prompt || shown.title != want.title || shown.style != forms::Exclamation)
                 return QStringLiteral("warning \"%1\" / \"%2\" (style %3), expected \"%4\" / \"%5\"")
                     .arg(shown.prompt, shown.title)
                     .arg(shown.style)
@@ -413,7 +413,7 @@ private:
                 return QStringLiteral("the page of %1 is %2").arg(rowName(row), rowVisible(row) ? QStringLiteral("hidden") : QStringLiteral("shown"));
 
         QPushButton *expectedDefault = m_lastFocusedInput >= 0 ? m_rows[m_lastFocusedInput].button : nullptr;
-        QPushButton *actualDefault = platform::DefaultButtonController::of(m_f.window.get())->defaultButton();
+        QPushButton *actualDefault = platform::DefaultButtonController::of(m_f.window)->defaultButton();
         if (actualDefault != expectedDefault)
             return QStringLiteral("default button %1, expected %2")
                 .arg(actualDefault ? actualDefault->objectName() : QStringLiteral("none"),

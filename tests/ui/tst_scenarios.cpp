@@ -12,7 +12,7 @@
 #include "aboutbox.h"
 #include "aboutinstance.h"
 #include "defaultbutton.h"
-#include "formsruntime.h"
+#include "forms.h"
 #include "mainwindowfixture.h"
 #include "scenarios.h"
 #include "tabstrip.h"
@@ -43,12 +43,7 @@ const std::map<std::string_view, std::pair<Qt::Key, Qt::KeyboardModifiers>> Keys
 class Player
 {
 public:
-    Player()
-    {
-        QObject::connect(m_f.window.get(), &Main::aboutRequested, m_f.window.get(), [this] { mnuAbout_Click(m_about); });
-        QObject::connect(m_f.window.get(), &Main::closed, m_f.window.get(), [] { platform::End(); });
-        m_f.recordBoxes();
-    }
+    Player() { m_f.recordBoxes(); }
 
     bool ready() const { return m_f.ready; }
 
@@ -56,7 +51,7 @@ public:
     {
         constexpr std::string_view about = "frmAbout.";
         if (name.starts_with(about)) {
-            QWidget *box = m_about ? m_about->window() : nullptr;
+            QWidget *box = m_f.program->aboutBox();
             return box ? box->findChild<QWidget *>(qs(name.substr(about.size()))) : nullptr;
         }
         return m_f.find<QWidget>(qs(name));
@@ -76,7 +71,7 @@ public:
             return {};
         if (qobject_cast<QTabBar *>(focus))
             focus = focus->parentWidget();
-        const QString prefix = focus->window() == m_f.window.get() ? QString() : QStringLiteral("frmAbout.");
+        const QString prefix = focus->window() == m_f.window ? QString() : QStringLiteral("frmAbout.");
         return prefix + focus->objectName();
     }
 
@@ -85,14 +80,14 @@ public:
         QStringList open;
         if (m_f.window->isVisible())
             open << QStringLiteral("Main");
-        if (m_about && m_about->window() && m_about->window()->isVisible())
+        if (m_f.program->aboutBox() && m_f.program->aboutBox()->isVisible())
             open << QStringLiteral("frmAbout");
         return open.join(QLatin1Char('+'));
     }
 
     void end(std::string_view how)
     {
-        QTimer::singleShot(0, m_f.window.get(), [this, how] {
+        QTimer::singleShot(0, m_f.window, [this, how] {
             if (how == "Ctrl+Q") {
                 m_f.press(Qt::Key_Q, Qt::ControlModifier);
             } else if (how == "close Main") {
@@ -118,7 +113,7 @@ public:
             auto *strip = qobject_cast<platform::TabStrip *>(control(step.target));
             QVERIFY(strip);
             activate(strip);
-            QTest::mouseClick(strip->tabBar(), Qt::LeftButton, {}, strip->tabBar()->tabRect(text.toInt()).center());
+            QTest::mouseClick(strip->control(), Qt::LeftButton, {}, strip->control()->tabRect(text.toInt()).center());
             break;
         }
         case Op::ClickInto:
@@ -156,13 +151,13 @@ public:
             QTRY_COMPARE(focusName(), target);
             break;
         case Op::ExpectDefault: {
-            const QPushButton *button = platform::DefaultButtonController::of(m_f.window.get())->defaultButton();
+            const QPushButton *button = platform::DefaultButtonController::of(m_f.window)->defaultButton();
             QCOMPARE(button ? button->objectName() : QString(), target);
             break;
         }
         case Op::ExpectWarning: {
             QCOMPARE(m_f.boxes.size(), m_checkedBoxes + 1);
-            const platform::MessageRequest &shown = m_f.boxes[m_checkedBoxes++].request;
+            const auto &shown = m_f.boxes[m_checkedBoxes++].request;
             QCOMPARE(shown.title, target);
             QCOMPARE(shown.prompt, text);
             QCOMPARE(shown.style, int(forms::Exclamation));
@@ -178,7 +173,6 @@ public:
     }
 
 private:
-    std::unique_ptr<AboutInstance> m_about;
     MainWindowFixture m_f;
     qsizetype m_checkedBoxes = 0;
 };

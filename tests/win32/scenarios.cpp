@@ -1,6 +1,6 @@
 // Plays the shared user scenarios (tests/scenarios/scenarios.h) and the
 // Windows-only ones (scenarios_extra.h) on Orvanta's real windows, made as
-// wWinMain makes them (Application), with real input: SendInput puts clicks and
+// wWinMain makes them (Program), with real input: SendInput puts clicks and
 // keys into the queue a user's would, and the program's own message loop
 // (accelerators, IsDialogMessageW) handles them. Message boxes are the real
 // ones, read and answered with Enter from a second thread, unless a scenario
@@ -31,10 +31,11 @@
 #include "errorreport.h"
 #include "forms.h"
 #include "handles.h"
+#include "main.h"
 #include "maindesign.h"
 #include "messagebox.h"
 #include "messageloop.h"
-#include "application.h"
+#include "program.h"
 #include "scenarios.h"
 #include "scenarios_extra.h"
 #include "utf8.h"
@@ -94,7 +95,7 @@ std::string classOf(HWND window)
 // A message box as the user saw it, and the watched row while it was open.
 struct SeenBox
 {
-    platform::MessageRequest request;
+    forms::MessageRequest request;
     std::string buttons;
     std::string inputWhileOpen;
     std::string captionWhileOpen;
@@ -231,7 +232,7 @@ public:
         m_program.start();
         settle();
     }
-    ~Player() { platform::SetMessageBoxHook({}); }
+    ~Player() { forms::SetMessageBoxHook({}); }
     Player(const Player &) = delete;
     Player &operator=(const Player &) = delete;
 
@@ -531,7 +532,7 @@ private:
             const std::lock_guard guard(m_seen.lock);
             m_seen.row = {input.empty() ? nullptr : find(input), result.empty() ? nullptr : find(result)};
         }
-        platform::SetMessageBoxHook([this](const platform::MessageRequest &request) {
+        forms::SetMessageBoxHook([this](const forms::MessageRequest &request) {
             m_seen.add({request, {}, textOf(m_seen.row.input), textOf(m_seen.row.result), {}});
         });
     }
@@ -557,7 +558,7 @@ private:
         expect(openWindows().empty() && !m_program.main().hwnd() && !m_program.aboutBox(), "a window is left");
     }
 
-    Application m_program;
+    Program m_program;
     std::optional<int> m_exitStatus;
     SeenBoxes m_seen;
     std::size_t m_checkedBoxes = 0;
@@ -754,9 +755,10 @@ int wmain()
     }
     if (const std::optional<int> status = test::rerunUnmanaged())
         return *status;
-    // COM stays up between the scenarios' programs: tearing it down each
-    // time costs Wine seconds.
-    const platform::ComApartment com;
+    // What wWinMain sets up before the program's windows. COM stays up
+    // between the scenarios' programs: tearing it down each time costs Wine
+    // seconds.
+    const platform::GuardedApplication app;
     // ORVANTA_TRACE=1 prints each step before it is played.
     const bool tracing = GetEnvironmentVariableW(L"ORVANTA_TRACE", nullptr, 0) != 0;
     int failed = 0;

@@ -3,24 +3,22 @@
 #include <QAccessibleWidget>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 
 #include "aboutdesign.h"
 #include "aboutinstance.h"
 #include "centre.h"
-#include "designedcontrol.h"
 #include "fonts.h"
+#include "resources.h"
 #include "twips.h"
 #include "utf8.h"
+#include "windowcontrols.h"
 
 namespace orvanta {
 namespace {
 
 using platform::FromUtf8;
-using platform::TwipsRect;
 
 // Screen readers see a plain top-level widget as a bare panel and never
 // announce it; the About box is a dialog of its own, named by its caption.
@@ -29,11 +27,6 @@ QAccessibleInterface *accessibleAboutBox(const QString &className, QObject *obje
     if (className == QLatin1String(AboutBox::staticMetaObject.className()) && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Dialog);
     return nullptr;
-}
-
-QString resource(std::string_view file)
-{
-    return QStringLiteral(":/images/") + FromUtf8(file);
 }
 
 } // namespace
@@ -46,38 +39,25 @@ AboutBox::AboutBox()
     Q_UNUSED(accessible);
     setObjectName(FromUtf8(AboutWindowDesign.name));
     setWindowTitle(FromUtf8(AboutWindowDesign.caption));
-    setWindowIcon(QIcon(resource(AboutIconFile)));
+    setWindowIcon(QIcon(platform::ResourcePath(AboutWindowDesign.icon)));
     setAttribute(Qt::WA_DeleteOnClose);
     // paintEvent fills the whole client area before drawing the line.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(platform::DesignFont(AboutWindowDesign.font));
     setFixedSize(platform::TwipsSize(AboutWindowDesign.clientWidth, AboutWindowDesign.clientHeight));
 
+    platform::WindowControls controls(this);
     for (const forms::ControlDesign &design : AboutControls()) {
-        switch (design.kind) {
-        case forms::ControlKind::Picture: {
-            // Natural size from the top-left corner; the GIF's transparent
-            // colour lets the window background through.
-            auto *image = new QLabel(this);
-            image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            image->setPixmap(QPixmap(resource(design.caption)));
-            platform::PlaceControl(image, design);
-            break;
-        }
-        case forms::ControlKind::CommandButton:
-            m_command1 = new QPushButton(FromUtf8(design.caption), this);
-            // Outside a dialog a push button takes Return only when auto-default.
-            m_command1->setAutoDefault(true);
-            connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(this); });
-            platform::PlaceControl(m_command1, design);
-            break;
-        case forms::ControlKind::Label:
-        case forms::ControlKind::TextBox: // the About box has none
-            platform::MakeLabel(design, this);
-            break;
-        }
+        if (design.name == AboutOkName)
+            controls.onClick(controls.createCommandButton(design, this), [this] { Command1_Click(this); });
+        else
+            controls.create(design, this);
     }
-    m_command1->setFocus(Qt::OtherFocusReason);
+    m_default = qobject_cast<QPushButton *>(controls.find(AboutWindowDesign.defaultButton));
+    m_cancel = qobject_cast<QPushButton *>(controls.find(AboutWindowDesign.cancelButton));
+    // Outside a dialog a push button takes Return only when auto-default.
+    m_default->setAutoDefault(true);
+    m_default->setFocus(Qt::OtherFocusReason);
 }
 
 void AboutBox::centre()
@@ -89,7 +69,7 @@ void AboutBox::bringToFront()
 {
     raise();
     activateWindow();
-    m_command1->setFocus(Qt::OtherFocusReason);
+    m_default->setFocus(Qt::OtherFocusReason);
 }
 
 void AboutBox::paintEvent(QPaintEvent *)
@@ -109,22 +89,14 @@ void AboutBox::paintEvent(QPaintEvent *)
 
 void AboutBox::keyPressEvent(QKeyEvent *event)
 {
-    // Escape answers the box like OK.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        m_command1->click();
+        m_cancel->click();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
 namespace forms {
-
-AboutForm *LoadAboutForm()
-{
-    auto *form = new AboutBox;
-    form->centre();
-    return form;
-}
 
 void Show(AboutForm *form)
 {

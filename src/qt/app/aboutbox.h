@@ -30,7 +30,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QPushButton *m_command1 = nullptr;
+    // The buttons Enter and Escape press: OK.
+    QPushButton *m_default = nullptr;
+    QPushButton *m_cancel = nullptr;
 };
 
 } // namespace orvanta

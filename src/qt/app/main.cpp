@@ -1,13 +1,11 @@
-#include <memory>
-
 #include <QIcon>
 
-#include "aboutinstance.h"
 #include "errorreport.h"
 #include "fonts.h"
-#include "formsruntime.h"
-#include "main.h"
+#include "maindesign.h"
+#include "product.h"
 #include "program.h"
+#include "resources.h"
 #include "utf8.h"
 
 int main(int argc, char *argv[])
@@ -18,18 +16,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(platform::FromUtf8(ProductVersionText));
     platform::GuardedApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvanta.orvanta"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/orvanta.ico")));
+    QApplication::setWindowIcon(QIcon(platform::ResourcePath(MainWindowDesign.icon)));
     platform::InstallFontSubstitutes();
 
-    // Empty until Help > About is first chosen; survives the box's closing.
-    std::unique_ptr<AboutInstance> aboutInstance;
-
-    Main window;
-    QObject::connect(&window, &Main::aboutRequested, &window, [&aboutInstance] { mnuAbout_Click(aboutInstance); });
-    // Closing the main window ends the program, About box included.
-    QObject::connect(&window, &Main::closed, &app, [] { platform::End(); });
-    window.centre();
-    window.show();
-    window.activateWindow();
+    Program program;
+    program.start();
     return app.exec();
 }

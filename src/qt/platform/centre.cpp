@@ -3,6 +3,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "centring.h"
+
 namespace orvanta::platform {
 
 void CentreOnScreen(QWidget *window)
@@ -10,9 +12,11 @@ void CentreOnScreen(QWidget *window)
     const QScreen *screen = window->screen();
     if (!screen)
         return;
-    QRect target(QPoint(), window->frameGeometry().size());
-    target.moveCenter(screen->availableGeometry().center());
-    window->move(target.topLeft());
+    const QRect area = screen->availableGeometry();
+    const QSize frame = window->frameGeometry().size();
+    const forms::ScreenPoint corner =
+        forms::CentredTopLeft({frame.width(), frame.height()}, {area.left(), area.top(), area.width(), area.height()});
+    window->move(corner.x, corner.y);
 }
 
 } // namespace orvanta::platform

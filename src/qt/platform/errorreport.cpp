@@ -1,11 +1,9 @@
 #include "errorreport.h"
 
-#include <cstdio>
 #include <exception>
 #include <new>
 
-#include "formsruntime.h"
-#include "messagebox.h"
+#include "runtimeerror.h"
 
 namespace orvanta::platform {
 
@@ -19,24 +17,13 @@ bool GuardedApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::bad_alloc &) {
-        ReportRunTimeError(QStringLiteral("Out of memory"));
+        forms::ReportRunTimeError("Out of memory");
     } catch (const std::exception &error) {
-        ReportRunTimeError(QString::fromUtf8(error.what()));
+        forms::ReportRunTimeError(error.what());
     } catch (...) {
-        ReportRunTimeError(QStringLiteral("Unknown error"));
+        forms::ReportRunTimeError("Unknown error");
     }
     return true;
-}
-
-void ReportRunTimeError(const QString &description)
-{
-    static bool reporting = false;
-    if (!reporting) {
-        reporting = true;
-        std::fprintf(stderr, "Orvanta: run-time error: %s\n", description.toLocal8Bit().constData());
-        MsgBox(nullptr, QStringLiteral("Run-time error:\n\n%1").arg(description), Critical, QCoreApplication::applicationName());
-    }
-    End(GuardedApplication::RunTimeErrorExitCode);
 }
 
 } // namespace orvanta::platform

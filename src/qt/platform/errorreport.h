@@ -4,10 +4,8 @@
 
 namespace orvanta::platform {
 
-// The program does not expect its handlers to fail. If one throws anyway,
-// the user is told what went wrong in an error box, and the program ends
-// with a non-zero exit code instead of vanishing or running on in an unknown
-// state.
+// Catches what escapes an event handler and reports it as a run-time error
+// (forms::ReportRunTimeError), which ends the program.
 class GuardedApplication final : public QApplication
 {
     Q_OBJECT
@@ -17,11 +15,6 @@ public:
     GuardedApplication(int &argc, char **argv);
 
     bool notify(QObject *receiver, QEvent *event) override;
-
-    static constexpr int RunTimeErrorExitCode = 70;
 };
-
-// Reports a failure that nothing handled and ends the program.
-void ReportRunTimeError(const QString &description);
 
 } // namespace orvanta::platform

@@ -5,6 +5,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QWidget;
 
 namespace orvanta::platform {
 class TabStrip;
@@ -16,5 +17,7 @@ using TextBox = QLineEdit;
 using Label = QLabel;
 using CommandButton = QPushButton;
 using TabStrip = platform::TabStrip;
+// What controls are created on: the window's client area or a strip's page.
+using Container = QWidget;
 
 } // namespace orvanta::forms

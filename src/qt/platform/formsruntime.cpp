@@ -1,4 +1,4 @@
-#include "formsruntime.h"
+#include "forms.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -7,7 +7,6 @@
 #include <QPushButton>
 
 #include "defaultbutton.h"
-#include "messagebox.h"
 #include "tabstrip.h"
 #include "utf8.h"
 
@@ -61,32 +60,18 @@ void SetTab(TabStrip *strip, std::int16_t index)
     strip->setTab(index);
 }
 
-void MsgBox(std::string_view prompt, int style, std::string_view title)
-{
-    platform::MsgBox(QApplication::activeWindow(), platform::FromUtf8(prompt), style, platform::FromUtf8(title));
-}
-
 std::string DecimalSeparator()
 {
     return QLocale().decimalPoint().toStdString();
 }
 
-void End()
-{
-    platform::End(0);
-}
-
-} // namespace forms
-
-namespace platform {
-
-void End(int exitCode)
+void End(int exitStatus)
 {
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows)
         window->hide();
-    QCoreApplication::exit(exitCode);
+    QCoreApplication::exit(exitStatus);
 }
 
-} // namespace platform
+} // namespace forms
 } // namespace orvanta

@@ -1,51 +1,40 @@
 #include "messagebox.h"
 
-#include <utility>
-
+#include <QApplication>
 #include <QMessageBox>
+
+#include "utf8.h"
 
 namespace orvanta::platform {
 namespace {
 
-MessageBoxHook &hook()
+QMessageBox::Icon iconOf(forms::MessageIcon icon)
 {
-    static MessageBoxHook instance;
-    return instance;
-}
-
-QMessageBox::Icon iconOf(int style)
-{
-    switch (style & 0x70) {
-    case Critical:
+    switch (icon) {
+    case forms::MessageIcon::Critical:
         return QMessageBox::Critical;
-    case Question:
+    case forms::MessageIcon::Question:
         return QMessageBox::Question;
-    case Exclamation:
+    case forms::MessageIcon::Warning:
         return QMessageBox::Warning;
-    case Information:
+    case forms::MessageIcon::Information:
         return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case forms::MessageIcon::None:
+        break;
     }
+    return QMessageBox::NoIcon;
 }
 
 } // namespace
 
-void MsgBox(QWidget *parent, const QString &prompt, int style, const QString &title)
+void ShowMessageBox(const forms::MessageRequest &request, forms::MessageIcon icon)
 {
-    if (hook()) {
-        hook()({prompt, style, title});
-        return;
-    }
-    // Only the OK-only button set is used by the program.
-    QMessageBox box(iconOf(style), title, prompt, QMessageBox::Ok, parent);
+    // Over the active window, so the focus returns there; modal to all of the
+    // program's windows.
+    QMessageBox box(iconOf(icon), FromUtf8(request.title), FromUtf8(request.prompt), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
-}
-
-void SetMessageBoxHook(MessageBoxHook newHook)
-{
-    hook() = std::move(newHook);
 }
 
 } // namespace orvanta::platform

@@ -4,6 +4,9 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
+#include "twips.h"
+#include "utf8.h"
+
 namespace orvanta::platform {
 namespace {
 
@@ -27,33 +30,36 @@ protected:
 
 } // namespace
 
-TabStrip::TabStrip(QWidget *parent)
+TabStrip::TabStrip(QWidget *parent, const forms::TwipsRect &rect, int tabHeightTwips,
+                   const std::vector<std::string_view> &captions)
     : QWidget(parent)
     , m_bar(new StripTabBar(this))
+    , m_tabHeight(Twips(tabHeightTwips))
 {
     m_bar->setDrawBase(false);
     m_bar->setExpanding(true);
     m_bar->setUsesScrollButtons(false);
     m_bar->setElideMode(Qt::ElideNone);
     m_bar->setFocusPolicy(Qt::TabFocus);
-    setTabHeight(m_bar->sizeHint().height());
+    static_cast<StripTabBar *>(m_bar)->fixedHeight = m_tabHeight;
+    setGeometry(TwipsRect(rect));
 
-    connect(m_bar, &QTabBar::currentChanged, this, [this](int index) {
-        showCurrentPage();
-        Q_EMIT currentChanged(index);
-    });
-}
-
-void TabStrip::addPage(QWidget *page, const QString &caption)
-{
-    page->setParent(this);
-    page->setGeometry(rect());
-    m_pages.append(page);
-    // The page lies under the tab row; keep the tabs clickable.
+    for (std::string_view caption : captions) {
+        auto *page = new QWidget(this);
+        page->setGeometry(this->rect());
+        m_pages.append(page);
+        m_bar->addTab(FromUtf8(caption));
+    }
+    // The pages lie under the tab row; keep the tabs clickable.
     m_bar->raise();
-    const QSignalBlocker blocker(m_bar);
-    m_bar->addTab(caption);
+    m_bar->setGeometry(0, 0, width(), m_tabHeight);
     showCurrentPage();
+
+    connect(m_bar, &QTabBar::currentChanged, this, [this] {
+        showCurrentPage();
+        if (m_switched)
+            m_switched();
+    });
 }
 
 QWidget *TabStrip::page(int index) const
@@ -76,22 +82,9 @@ void TabStrip::setTab(int index)
     m_bar->setCurrentIndex(index);
 }
 
-void TabStrip::setTabHeight(int pixels)
+void TabStrip::onPageSwitched(std::function<void()> handler)
 {
-    m_tabHeight = pixels;
-    static_cast<StripTabBar *>(m_bar)->fixedHeight = pixels;
-    m_bar->setGeometry(0, 0, width(), pixels);
-    update();
-}
-
-int TabStrip::tabHeight() const
-{
-    return m_tabHeight;
-}
-
-QTabBar *TabStrip::tabBar() const
-{
-    return m_bar;
+    m_switched = std::move(handler);
 }
 
 void TabStrip::showCurrentPage()

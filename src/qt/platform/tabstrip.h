@@ -1,7 +1,13 @@
 #pragma once
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include <QList>
 #include <QWidget>
+
+#include "design.h"
 
 class QTabBar;
 
@@ -18,11 +24,13 @@ class TabStrip final : public QWidget
     Q_DISABLE_COPY_MOVE(TabStrip)
 
 public:
-    explicit TabStrip(QWidget *parent = nullptr);
+    // A strip at rect on parent with a page for each caption (UTF-8).
+    TabStrip(QWidget *parent, const forms::TwipsRect &rect, int tabHeightTwips,
+             const std::vector<std::string_view> &captions);
 
-    // Adds page, which the strip takes over and sizes to cover the whole
-    // strip; its controls are placed relative to the strip's corner.
-    void addPage(QWidget *page, const QString &caption);
+    // The tab bar: it takes the keyboard focus for the strip.
+    QTabBar *control() const { return m_bar; }
+    // The widget a page's controls are created on.
     QWidget *page(int index) const;
     int count() const;
 
@@ -31,14 +39,8 @@ public:
     int tab() const;
     void setTab(int index);
 
-    void setTabHeight(int pixels);
-    int tabHeight() const;
-
-    // The control that takes the keyboard focus for the strip.
-    QTabBar *tabBar() const;
-
-Q_SIGNALS:
-    void currentChanged(int index);
+    // Runs handler after every page switch, by click, keyboard or setTab.
+    void onPageSwitched(std::function<void()> handler);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -50,6 +52,7 @@ private:
     QTabBar *m_bar;
     QList<QWidget *> m_pages;
     int m_tabHeight = 0;
+    std::function<void()> m_switched;
 };
 
 } // namespace orvanta::platform

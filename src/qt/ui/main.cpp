@@ -3,6 +3,7 @@
 #include <future>
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QImageReader>
 #include <QLayout>
 #include <QMenuBar>
@@ -13,10 +14,9 @@
 #include "centre.h"
 #include "converterpage.h"
 #include "defaultbutton.h"
-#include "fonts.h"
-#include "formsruntime.h"
-#include "maindesign.h"
+#include "mainevents.h"
 #include "mainhandlers.h"
+#include "resources.h"
 #include "tabstrip.h"
 #include "twips.h"
 #include "utf8.h"
@@ -26,7 +26,6 @@ namespace {
 
 using platform::FromUtf8;
 using platform::TabStrip;
-using platform::TwipsRect;
 
 // The client area: the pastel picture at its natural size from the top-left
 // corner, cut off where the window ends.
@@ -58,7 +57,7 @@ private:
     // half of the 1024x768 picture in memory.
     static QImage decodeVisiblePart(const QSize &size)
     {
-        QImageReader reader(QStringLiteral(":/images/background.jpg"));
+        QImageReader reader(platform::ResourcePath(MainWindowDesign.background));
         reader.setClipRect(QRect(QPoint(), size).intersected(QRect(QPoint(), reader.size())));
         return reader.read();
     }
@@ -66,15 +65,6 @@ private:
     std::future<QImage> m_decoding;
     QPixmap m_picture;
 };
-
-TabStrip *makeStrip(const StripDesign &design, QWidget *parent)
-{
-    auto *strip = new TabStrip(parent);
-    strip->setObjectName(FromUtf8(design.name));
-    strip->setGeometry(TwipsRect(design.rect));
-    strip->setTabHeight(platform::Twips(TabHeightTwips));
-    return strip;
-}
 
 QKeySequence shortcutOf(ShortcutKey key)
 {
@@ -89,12 +79,15 @@ QKeySequence shortcutOf(ShortcutKey key)
 
 } // namespace
 
-Main::Main(QWidget *parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+Main::Main(MainEvents &events)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_events(events)
+    , m_controls(this)
 {
     setObjectName(FromUtf8(MainWindowDesign.name));
     setWindowTitle(FromUtf8(MainWindowDesign.caption));
+    setWindowIcon(QIcon(platform::ResourcePath(MainWindowDesign.icon)));
     new platform::DefaultButtonController(this);
 
     createMenus();
@@ -105,19 +98,15 @@ Main::Main(QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     createTabStrips(client);
-
-    const forms::ControlDesign exit = ExitButtonDesign();
-    m_command11 = new QPushButton(FromUtf8(exit.caption), client);
-    m_command11->setObjectName(FromUtf8(exit.name));
-    m_command11->setAutoDefault(false);
-    m_command11->setFont(platform::DesignFont(exit.font));
-    m_command11->setGeometry(TwipsRect(exit.rect));
-    connect(m_command11, &QPushButton::clicked, this, [] { Command11_Click(); });
+    createPages();
+    m_controls.onClick(m_controls.createCommandButton(ExitButtonDesign(), client), [] { Command11_Click(); });
 
     setTabOrder();
-    Form_Load({m_sstab1, m_sstab2});
-    m_sstab1->tabBar()->setFocus(Qt::OtherFocusReason);
+    Form_Load({strip(SSTab1Design), strip(SSTab2Design)});
+    strip(SSTab1Design)->control()->setFocus(Qt::OtherFocusReason);
 }
+
+Main::~Main() = default;
 
 void Main::createMenus()
 {
@@ -127,47 +116,55 @@ void Main::createMenus()
         QAction *item = menu->addAction(FromUtf8(design.itemCaption));
         item->setObjectName(FromUtf8(design.itemName));
         item->setShortcut(shortcutOf(design.shortcut));
-        switch (design.command) {
-        case MenuCommand::Exit:
-            connect(item, &QAction::triggered, this, [] { mnuExit_Click(); });
-            break;
-        case MenuCommand::About:
-            connect(item, &QAction::triggered, this, &Main::aboutRequested);
-            break;
-        }
+        const MenuCommand command = design.command;
+        connect(item, &QAction::triggered, this, [this, command] { m_events.menuChosen(command); });
     }
 }
 
 void Main::createTabStrips(QWidget *client)
 {
-    m_sstab1 = makeStrip(SSTab1Design, client);
-
-    auto *areas = new QWidget;
-    m_sstab1->addPage(areas, FromUtf8(SSTab1Design.captions[0]));
-    m_sstab2 = makeStrip(SSTab2Design, areas);
-
-    auto *volumes = new QWidget;
-    m_sstab1->addPage(volumes, FromUtf8(SSTab1Design.captions[1]));
-    m_sstab3 = makeStrip(SSTab3Design, volumes);
-
-    for (const PagePlacement &placement : MainPages) {
-        TabStrip *strip = placement.strip == &SSTab2Design ? m_sstab2 : m_sstab3;
-        auto *page = new ConverterPage(*placement.design);
-        strip->addPage(page, FromUtf8(placement.strip->captions[std::size_t(placement.page)]));
-        m_pages.append(page);
+    for (std::size_t i = 0; i < MainStrips.size(); ++i) {
+        const StripDesign &design = *MainStrips[i];
+        QWidget *parent = design.parent.empty() ? client : strip(design.parent)->page(design.parentPage);
+        auto *made = new TabStrip(parent, design.rect, TabHeightTwips,
+                                 std::vector<std::string_view>(design.captions.begin(), design.captions.end()));
+        made->setObjectName(FromUtf8(design.name));
+        made->setTab(design.designedTab);
+        m_strips[i] = made;
     }
-    m_sstab3->setTab(SSTab3Design.designedTab);
+}
+
+void Main::createPages()
+{
+    for (const PagePlacement &placement : MainPages) {
+        QWidget *page = strip(*placement.strip)->page(placement.page);
+        m_pages.push_back(std::make_unique<ConverterPage>(*placement.design, page, m_controls));
+    }
+}
+
+TabStrip *Main::strip(std::string_view name) const
+{
+    for (std::size_t i = 0; i < MainStrips.size(); ++i) {
+        if (MainStrips[i]->name == name)
+            return m_strips[i];
+    }
+    return nullptr;
+}
+
+TabStrip *Main::strip(const StripDesign &design) const
+{
+    return strip(design.name);
 }
 
 void Main::setTabOrder()
 {
     QList<QWidget *> order;
     for (const std::string &name : MainTabOrder()) {
-        auto *control = findChild<QWidget *>(FromUtf8(name));
+        QWidget *control = m_controls.find(name);
         Q_ASSERT_X(control, "setTabOrder", name.c_str());
         // A strip takes the focus on its tab bar.
         if (auto *strip = qobject_cast<TabStrip *>(control))
-            control = strip->tabBar();
+            control = strip->control();
         order << control;
     }
     for (qsizetype i = 1; i < order.size(); ++i)
@@ -179,10 +176,19 @@ void Main::centre()
     platform::CentreOnScreen(this);
 }
 
+void Main::show()
+{
+    QMainWindow::show();
+    // The frame is known once the window is shown; centre it with its frame.
+    centre();
+    // Without a window manager nothing activates a new window by itself.
+    activateWindow();
+}
+
 void Main::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    Q_EMIT closed();
+    m_events.closed();
 }
 
 } // namespace orvanta

@@ -1,27 +1,27 @@
 #pragma once
 
-// Main is the program's working window. Its frame holds a menu bar, the EXIT
-// button and two levels of tab strips (platform::TabStrip): the outer strip
-// SSTab1 has a page for areas and one for volumes, each holding an inner
-// strip (SSTab2, SSTab3) whose pages are the four ConverterPages. A page is
-// built from its PageDesign; each of its ten ConverterRows converts through
-// the Qt-free core in src/convert. Names, captions and geometry come from
-// the shared design (src/ui/maindesign.h), the handlers from src/ui. Enter
-// converts the row being edited through the window's
-// platform::DefaultButtonController.
+// Main, the program's working window, on Qt Widgets: a QMainWindow whose
+// menu bar, tab strips (platform::TabStrip, built by walking the design's
+// strip tree MainStrips), converter pages (the shared ConverterPage) and EXIT
+// button are made from the shared design (src/ui/maindesign.h) by
+// platform::WindowControls. Enter converts the row being edited through the
+// window's platform::DefaultButtonController; menu commands and the close
+// box go to the program (MainEvents).
 
-#include <QList>
+#include <array>
+#include <memory>
+#include <string_view>
+#include <vector>
+
 #include <QMainWindow>
 
-class QAction;
-class QPushButton;
+#include "converterpage.h"
+#include "maindesign.h"
+#include "mainevents.h"
+#include "tabstrip.h"
+#include "windowcontrols.h"
 
 namespace orvanta {
-
-class ConverterPage;
-namespace platform {
-class TabStrip;
-}
 
 class Main final : public QMainWindow
 {
@@ -29,19 +29,16 @@ class Main final : public QMainWindow
     Q_DISABLE_COPY_MOVE(Main)
 
 public:
-    explicit Main(QWidget *parent = nullptr);
+    explicit Main(MainEvents &events);
+    ~Main() override;
 
     // The four converter pages: Meter², Feet², Meter³, Feet³ to the other unit.
-    const QList<ConverterPage *> &pages() const { return m_pages; }
+    const std::vector<std::unique_ptr<ConverterPage>> &pages() const { return m_pages; }
 
     // Centres the window on its screen.
     void centre();
-
-Q_SIGNALS:
-    // Help > About was chosen.
-    void aboutRequested();
-    // The user closed the window by its close box.
-    void closed();
+    // Shows the window centred and in front, with the keyboard focus on SSTab1.
+    void show();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -49,13 +46,16 @@ protected:
 private:
     void createMenus();
     void createTabStrips(QWidget *client);
+    void createPages();
     void setTabOrder();
+    platform::TabStrip *strip(std::string_view name) const;
+    platform::TabStrip *strip(const StripDesign &design) const;
 
-    platform::TabStrip *m_sstab1 = nullptr;
-    platform::TabStrip *m_sstab2 = nullptr;
-    platform::TabStrip *m_sstab3 = nullptr;
-    QPushButton *m_command11 = nullptr;
-    QList<ConverterPage *> m_pages;
+    MainEvents &m_events;
+    platform::WindowControls m_controls;
+    // In the order of MainStrips.
+    std::array<platform::TabStrip *, MainStrips.size()> m_strips{};
+    std::vector<std::unique_ptr<ConverterPage>> m_pages;
 };
 
 } // namespace orvanta

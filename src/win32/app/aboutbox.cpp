@@ -30,9 +30,10 @@ void registerAboutClass(WNDPROC procedure)
     aboutClass.lpszClassName = AboutClass;
     HINSTANCE module = platform::ProgramInstance();
     // The box's own icon, not the program's.
-    aboutClass.hIcon = static_cast<HICON>(
-        LoadImageW(module, L"IDI_ICON2", IMAGE_ICON, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
-    aboutClass.hIconSm = static_cast<HICON>(LoadImageW(module, L"IDI_ICON2", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+    const std::wstring icon = platform::FromUtf8(AboutWindowDesign.icon.resourceName);
+    aboutClass.hIcon = static_cast<HICON>(LoadImageW(module, icon.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                                     GetSystemMetrics(SM_CYICON), LR_SHARED));
+    aboutClass.hIconSm = static_cast<HICON>(LoadImageW(module, icon.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     platform::RegisterWindowClass(aboutClass);
 }
@@ -40,7 +41,7 @@ void registerAboutClass(WNDPROC procedure)
 } // namespace
 
 AboutBox::AboutBox()
-    : m_picture(L"ABOUTPICTURE")
+    : m_picture(platform::FromUtf8(AboutPicture.resourceName).c_str())
     , m_tracker(std::make_shared<AboutBox *>(this))
 {
     registerAboutClass(windowProc);
@@ -69,13 +70,13 @@ void AboutBox::createControls()
         HWND control = m_controls->create(design, m_hwnd);
         if (design.kind == forms::ControlKind::Picture)
             m_controls->setPicture(control, &m_picture);
-        if (design.name == AboutOkName) {
-            m_command1 = control;
+        if (design.name == AboutOkName)
             m_controls->onClick(control, [this] { Command1_Click(this); });
-            // OK is the box's default button: Enter answers the box.
-            m_controls->defaultButton().setDefaultId(GetDlgCtrlID(control));
-        }
     }
+    m_command1 = m_controls->find(AboutWindowDesign.defaultButton);
+    m_cancel = m_controls->find(AboutWindowDesign.cancelButton);
+    // Enter presses the designed default button wherever the focus is.
+    m_controls->defaultButton().setDefaultId(GetDlgCtrlID(m_command1));
 }
 
 HWND AboutBox::control(std::string_view name) const
@@ -179,9 +180,9 @@ void AboutBox::onPaint(HWND window)
 
 void AboutBox::onCommand(HWND, int id, HWND, UINT code)
 {
-    // Escape answers the box like OK.
+    // Escape presses the designed cancel button.
     if (id == IDCANCEL) {
-        m_controls->command(GetDlgCtrlID(m_command1), BN_CLICKED);
+        m_controls->command(GetDlgCtrlID(m_cancel), BN_CLICKED);
         return;
     }
     m_controls->command(id, static_cast<int>(code));
@@ -202,13 +203,6 @@ void AboutBox::onDpiChanged(int dpi, const RECT &suggested)
 }
 
 namespace forms {
-
-AboutForm *LoadAboutForm()
-{
-    auto *form = new AboutBox;
-    form->centre();
-    return form;
-}
 
 void Show(AboutForm *form)
 {

@@ -56,7 +56,10 @@ private:
     void onDpiChanged(int dpi, const RECT &suggested);
 
     HWND m_hwnd = nullptr;
+    // OK, which has the focus whenever the box is active, and the buttons
+    // Enter and Escape press (OK both).
     HWND m_command1 = nullptr;
+    HWND m_cancel = nullptr;
     platform::Picture m_picture;
     std::unique_ptr<platform::WindowControls> m_controls;
     std::shared_ptr<AboutBox *> m_tracker;

@@ -1,18 +1,19 @@
 #include <windows.h>
 
 #include "errorreport.h"
-#include "application.h"
+#include "program.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     using namespace orvanta;
     try {
-        Application application;
-        application.start();
-        return application.run();
+        platform::GuardedApplication app;
+        Program program;
+        program.start();
+        return app.exec();
     } catch (...) {
         // The program could not even start: say why instead of vanishing.
         platform::ReportCurrentException();
-        return platform::RunTimeErrorExitCode;
+        return forms::RunTimeErrorExitCode;
     }
 }

@@ -1,6 +1,6 @@
 #include "centre.h"
 
-#include <algorithm>
+#include "centring.h"
 
 namespace orvanta::platform {
 
@@ -13,12 +13,10 @@ void CentreOnScreen(HWND window)
     RECT frame{};
     GetWindowRect(window, &frame);
     const RECT &area = monitor.rcWork;
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    // A window larger than the work area keeps its title bar on the screen.
-    const int left = std::max(area.left, area.left + (area.right - area.left - width) / 2);
-    const int top = std::max(area.top, area.top + (area.bottom - area.top - height) / 2);
-    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const forms::ScreenPoint corner =
+        forms::CentredTopLeft({frame.right - frame.left, frame.bottom - frame.top},
+                              {area.left, area.top, area.right - area.left, area.bottom - area.top});
+    SetWindowPos(window, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace orvanta::platform

@@ -5,8 +5,10 @@
 #include <new>
 #include <string>
 
-#include "formsruntime.h"
-#include "messagebox.h"
+#include <commctrl.h>
+
+#include "forms.h"
+#include "messageloop.h"
 
 namespace orvanta::platform {
 namespace {
@@ -31,44 +33,14 @@ std::string describe(DWORD code)
     }
 }
 
-bool &reporting()
-{
-    static bool flag = false;
-    return flag;
-}
-
-std::string &programTitle()
-{
-    static std::string title;
-    return title;
-}
-
-void showReport(std::string_view description)
-{
-    // A failure while the report is open must not open a second one.
-    if (reporting())
-        return;
-    reporting() = true;
-    std::fprintf(stderr, "%s: run-time error: %.*s\n", programTitle().c_str(), static_cast<int>(description.size()),
-                 description.data());
-    platform::MsgBox("Run-time error:\n\n" + std::string(description), forms::Critical, programTitle());
-    reporting() = false;
-}
-
 LONG WINAPI reportUnhandled(EXCEPTION_POINTERS *exception)
 {
-    showReport(describe(exception->ExceptionRecord->ExceptionCode));
+    forms::ReportRunTimeError(describe(exception->ExceptionRecord->ExceptionCode));
     // The faulting code cannot go on; nothing of the program runs after this.
-    ExitProcess(RunTimeErrorExitCode);
+    ExitProcess(forms::RunTimeErrorExitCode);
 }
 
 } // namespace
-
-void ReportRunTimeError(std::string_view description)
-{
-    showReport(description);
-    End(RunTimeErrorExitCode);
-}
 
 void ReportCurrentException() noexcept
 {
@@ -83,16 +55,25 @@ void ReportCurrentException() noexcept
     } catch (...) {
     }
     try {
-        ReportRunTimeError(description);
+        forms::ReportRunTimeError(description);
     } catch (...) {
-        End(RunTimeErrorExitCode);
+        forms::End(forms::RunTimeErrorExitCode);
     }
 }
 
-void InstallRunTimeErrorReport(std::string_view title)
+GuardedApplication::GuardedApplication()
 {
-    programTitle() = title;
+    // A structured exception (an access violation, a division by zero) that
+    // no one handled is reported too.
     SetUnhandledExceptionFilter(reportUnhandled);
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                        ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+int GuardedApplication::exec()
+{
+    return RunMessageLoop();
 }
 
 } // namespace orvanta::platform

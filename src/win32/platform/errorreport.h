@@ -1,21 +1,32 @@
 #pragma once
 
-#include <string_view>
-
 #include <windows.h>
+
+#include "handles.h"
+#include "runtimeerror.h"
 
 namespace orvanta::platform {
 
-// The program does not expect its handlers to fail. If one throws anyway, or
-// faults, the user is told what went wrong in an error box, and the program
-// ends with a non-zero exit code instead of vanishing or running on in an
-// unknown state.
-inline constexpr int RunTimeErrorExitCode = 70;
+// What the program needs before it makes a window, for as long as it runs:
+// the report of run-time errors that escape a handler, COM (the picture
+// decoder, the accessibility annotations) and the common controls. exec()
+// runs the message loop until the program ends and returns its exit status.
+class GuardedApplication final
+{
+public:
+    GuardedApplication();
+    GuardedApplication(const GuardedApplication &) = delete;
+    GuardedApplication &operator=(const GuardedApplication &) = delete;
 
-// Reports a failure that nothing handled and ends the program.
-void ReportRunTimeError(std::string_view description);
+    int exec();
 
-// Reports the exception being handled; call it from a catch block.
+private:
+    ComApartment m_com;
+};
+
+// Reports the exception being handled as a run-time error
+// (forms::ReportRunTimeError), which ends the program; call it from a catch
+// block.
 void ReportCurrentException() noexcept;
 
 // Runs one message's handler of a window procedure. An exception must not
@@ -31,10 +42,5 @@ LRESULT Guarded(Handler &&handler) noexcept
         return 0;
     }
 }
-
-// Names the program in the title of every report, and reports a structured
-// exception (an access violation, a division by zero) that no one handled,
-// then ends the process with RunTimeErrorExitCode.
-void InstallRunTimeErrorReport(std::string_view programTitle);
 
 } // namespace orvanta::platform

@@ -36,5 +36,7 @@ struct CommandButton
 };
 
 using TabStrip = platform::TabStrip;
+// What controls are created on: the window or a strip's page window.
+using Container = HWND__;
 
 } // namespace orvanta::forms

@@ -1,9 +1,8 @@
-#include "formsruntime.h"
+#include "forms.h"
 
 #include <windows.h>
 
 #include "accessibility.h"
-#include "messagebox.h"
 #include "messageloop.h"
 #include "tabstrip.h"
 #include "utf8.h"
@@ -61,11 +60,6 @@ void SetTab(TabStrip *strip, std::int16_t index)
     strip->setTab(index);
 }
 
-void MsgBox(std::string_view prompt, int style, std::string_view title)
-{
-    platform::MsgBox(prompt, style, title);
-}
-
 std::string DecimalSeparator()
 {
     // Read at each call: the user may change it while the program runs.
@@ -76,23 +70,14 @@ std::string DecimalSeparator()
     return platform::ToUtf8({separator, static_cast<std::size_t>(length - 1)});
 }
 
-void End()
-{
-    platform::End(0);
-}
-
-} // namespace orvanta::forms
-
-namespace orvanta::platform {
-
-void End(int exitCode) noexcept
+void End(int exitStatus)
 {
     // Owned windows (tooltips) go with their owners.
-    for (HWND window : TopLevelWindows()) {
+    for (HWND window : platform::TopLevelWindows()) {
         if (IsWindow(window))
             DestroyWindow(window);
     }
-    PostQuitMessage(exitCode);
+    PostQuitMessage(exitStatus);
 }
 
-} // namespace orvanta::platform
+} // namespace orvanta::forms

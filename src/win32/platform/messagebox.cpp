@@ -5,32 +5,26 @@
 
 #include <windows.h>
 
-#include "forms.h"
 #include "utf8.h"
 
 namespace orvanta::platform {
 namespace {
 
-MessageBoxHook &hook()
+UINT iconOf(forms::MessageIcon icon)
 {
-    static MessageBoxHook instance;
-    return instance;
-}
-
-UINT iconOf(int style)
-{
-    switch (style & 0x70) {
-    case forms::Critical:
+    switch (icon) {
+    case forms::MessageIcon::Critical:
         return MB_ICONERROR;
-    case forms::Question:
+    case forms::MessageIcon::Question:
         return MB_ICONQUESTION;
-    case forms::Exclamation:
+    case forms::MessageIcon::Warning:
         return MB_ICONWARNING;
-    case forms::Information:
+    case forms::MessageIcon::Information:
         return MB_ICONINFORMATION;
-    default:
-        return 0;
+    case forms::MessageIcon::None:
+        break;
     }
+    return 0;
 }
 
 // MessageBoxW disables only its owner. The program's other windows (the
@@ -70,23 +64,14 @@ private:
 
 } // namespace
 
-void MsgBox(std::string_view prompt, int style, std::string_view title)
+void ShowMessageBox(const forms::MessageRequest &request, forms::MessageIcon icon)
 {
-    if (hook()) {
-        hook()({std::string(prompt), style, std::string(title)});
-        return;
-    }
     // Owned by the active window, so the box opens over it and the focus
     // returns there. Only the OK-only button set is used by the program.
     HWND owner = GetActiveWindow();
     const OtherWindowsDisabled others(owner);
-    MessageBoxW(owner, FromUtf8(prompt).c_str(), FromUtf8(title).c_str(),
-                MB_OK | iconOf(style) | (owner ? MB_APPLMODAL : MB_TASKMODAL) | MB_SETFOREGROUND);
-}
-
-void SetMessageBoxHook(MessageBoxHook newHook)
-{
-    hook() = std::move(newHook);
+    MessageBoxW(owner, FromUtf8(request.prompt).c_str(), FromUtf8(request.title).c_str(),
+                MB_OK | iconOf(icon) | (owner ? MB_APPLMODAL : MB_TASKMODAL) | MB_SETFOREGROUND);
 }
 
 } // namespace orvanta::platform

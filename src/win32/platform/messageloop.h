@@ -8,7 +8,7 @@ namespace orvanta::platform {
 
 // The program's top-level windows. Each gets the dialog keys (Tab, Shift+Tab,
 // Enter, Escape, arrows) through IsDialogMessageW, after its accelerator
-// table, if it has one; End (formsruntime.h) closes them all.
+// table, if it has one; forms::End closes them all.
 void AddTopLevelWindow(HWND window, HACCEL accelerators = nullptr);
 void RemoveTopLevelWindow(HWND window);
 std::vector<HWND> TopLevelWindows();

@@ -211,6 +211,23 @@ HWND WindowControls::create(const forms::ControlDesign &design, HWND parent)
     return control;
 }
 
+forms::TextBox *WindowControls::createTextBox(const forms::ControlDesign &design, HWND parent)
+{
+    return &m_textBoxes.emplace_back(forms::TextBox{create(design, parent)});
+}
+
+forms::CommandButton *WindowControls::createCommandButton(const forms::ControlDesign &design, HWND parent)
+{
+    return &m_buttons.emplace_back(forms::CommandButton{create(design, parent)});
+}
+
+forms::Label *WindowControls::createLabel(const forms::ControlDesign &design, HWND parent)
+{
+    HWND label = create(design, parent);
+    addToolTip(label);
+    return &m_labels.emplace_back(forms::Label{label, toolTip(), &m_annotations});
+}
+
 void WindowControls::add(std::string_view name, HWND control)
 {
     m_entries.push_back({std::string(name), control, GetDlgCtrlID(control), {}, {}, false, {}, {}});

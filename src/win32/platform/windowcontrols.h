@@ -1,8 +1,10 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -11,6 +13,7 @@
 #include "defaultbutton.h"
 #include "design.h"
 #include "fonts.h"
+#include "forms.h"
 
 namespace orvanta::platform {
 
@@ -33,6 +36,12 @@ public:
     // Creates the control on parent (the window or a page on it), placed in
     // parent's coordinates, and registers it under its design name.
     HWND create(const forms::ControlDesign &design, HWND parent);
+    // The same, as the controls the forms operations work on; they live as
+    // long as this object. A label shows its tooltip and tells screen readers
+    // about it.
+    forms::TextBox *createTextBox(const forms::ControlDesign &design, HWND parent);
+    forms::CommandButton *createCommandButton(const forms::ControlDesign &design, HWND parent);
+    forms::Label *createLabel(const forms::ControlDesign &design, HWND parent);
     // Registers a control made elsewhere (a tab strip) under its design name.
     void add(std::string_view name, HWND control);
     // The control of that design name, or nullptr; and the other way round.
@@ -44,6 +53,8 @@ public:
     // What a button's click and an edit's getting the focus run.
     void onClick(HWND button, std::function<void()> handler);
     void onGotFocus(HWND edit, std::function<void()> handler);
+    void onClick(forms::CommandButton *button, std::function<void()> handler) { onClick(button->hwnd, std::move(handler)); }
+    void onGotFocus(forms::TextBox *box, std::function<void()> handler) { onGotFocus(box->hwnd, std::move(handler)); }
     // Shows picture in a Picture control.
     void setPicture(HWND control, const Picture *picture);
 
@@ -89,6 +100,9 @@ private:
     AccessibleAnnotations m_annotations;
     HWND m_toolTip = nullptr;
     std::vector<Entry> m_entries;
+    std::deque<forms::TextBox> m_textBoxes;
+    std::deque<forms::CommandButton> m_buttons;
+    std::deque<forms::Label> m_labels;
     int m_nextId = 1000;
 };
 

@@ -7,6 +7,7 @@
 
 #include "centre.h"
 #include "converterpage.h"
+#include "mainevents.h"
 #include "errorreport.h"
 #include "maindesign.h"
 #include "mainhandlers.h"
@@ -31,9 +32,10 @@ void registerMainClass(WNDPROC procedure)
     mainClass.lpszClassName = MainClass;
     HINSTANCE module = platform::ProgramInstance();
     // The program icon, big for Alt+Tab and small for the title bar.
-    mainClass.hIcon = static_cast<HICON>(LoadImageW(module, L"IDI_ICON1", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+    const std::wstring icon = platform::FromUtf8(MainWindowDesign.icon.resourceName);
+    mainClass.hIcon = static_cast<HICON>(LoadImageW(module, icon.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                                     GetSystemMetrics(SM_CYICON), LR_SHARED));
-    mainClass.hIconSm = static_cast<HICON>(LoadImageW(module, L"IDI_ICON1", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+    mainClass.hIconSm = static_cast<HICON>(LoadImageW(module, icon.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     platform::RegisterWindowClass(mainClass);
 }
@@ -52,14 +54,15 @@ ACCEL acceleratorOf(ShortcutKey key, int id)
 
 } // namespace
 
-Main::Main()
+Main::Main(MainEvents &events)
+    : m_events(events)
 {
     // Decoding the JPEG is the largest single cost of start-up: it runs on
     // another thread while the controls are made, and the first paint waits
     // for it. The whole picture is decoded, so a change of DPI finds it ready.
     m_decoding = std::async(std::launch::async, [] {
         const platform::ComApartment com;
-        return platform::Picture(L"BACKGROUND");
+        return platform::Picture(platform::FromUtf8(MainWindowDesign.background.resourceName).c_str());
     });
 
     registerMainClass(windowProc);
@@ -81,7 +84,7 @@ Main::Main()
         throw;
     }
     platform::AddTopLevelWindow(m_hwnd, m_accelerators.get());
-    Form_Load({m_sstab1.get(), m_sstab2.get()});
+    Form_Load({strip(SSTab1Design.name), strip(SSTab2Design.name)});
     createShownPages();
 }
 
@@ -119,23 +122,27 @@ HMENU Main::createMenus()
     return bar;
 }
 
-std::unique_ptr<platform::TabStrip> Main::makeStrip(const StripDesign &design, HWND parent)
-{
-    const std::vector<std::string> captions(design.captions.begin(), design.captions.end());
-    auto strip = std::make_unique<platform::TabStrip>(parent, m_controls->newId(), design.rect, TabHeightTwips,
-                                                      captions, m_controls->fonts().windowFont(), m_controls->dpi());
-    m_controls->add(design.name, strip->control());
-    strip->setTab(design.designedTab);
-    return strip;
-}
-
 void Main::createTabStrips()
 {
-    m_sstab1 = makeStrip(SSTab1Design, m_hwnd);
-    m_sstab2 = makeStrip(SSTab2Design, m_sstab1->page(0));
-    m_sstab3 = makeStrip(SSTab3Design, m_sstab1->page(1));
-    for (platform::TabStrip *strip : {m_sstab1.get(), m_sstab2.get(), m_sstab3.get()})
-        strip->onPageSwitched([this] { createShownPages(); });
+    for (std::size_t i = 0; i < MainStrips.size(); ++i) {
+        const StripDesign &design = *MainStrips[i];
+        HWND parent = design.parent.empty() ? m_hwnd : strip(design.parent)->page(design.parentPage);
+        const std::vector<std::string> captions(design.captions.begin(), design.captions.end());
+        m_strips[i] = std::make_unique<platform::TabStrip>(parent, m_controls->newId(), design.rect, TabHeightTwips,
+                                                           captions, m_controls->fonts().windowFont(), m_controls->dpi());
+        m_controls->add(design.name, m_strips[i]->control());
+        m_strips[i]->setTab(design.designedTab);
+        m_strips[i]->onPageSwitched([this] { createShownPages(); });
+    }
+}
+
+platform::TabStrip *Main::strip(std::string_view name) const
+{
+    for (std::size_t i = 0; i < MainStrips.size(); ++i) {
+        if (MainStrips[i]->name == name)
+            return m_strips[i].get();
+    }
+    return nullptr;
 }
 
 void Main::createShownPages()
@@ -143,17 +150,26 @@ void Main::createShownPages()
     // Under Wine every native control costs about a millisecond to make, and
     // 96 of the 128 page controls start hidden: a page is made when it is
     // first shown. It has been empty until then, so nothing can be missed.
-    if (!m_sstab1 || !m_sstab2 || !m_sstab3)
-        return;
+    for (const auto &made : m_strips) {
+        if (!made)
+            return;
+    }
+    // A page is shown when its strip shows it and every strip it lies on
+    // shows the page that holds that strip.
+    const auto isShown = [this](const StripDesign *design, int page) {
+        for (; design; page = design->parentPage, design = StripNamed(design->parent)) {
+            if (strip(design->name)->tab() != page)
+                return false;
+        }
+        return true;
+    };
     bool made = false;
     for (std::size_t i = 0; i < MainPages.size(); ++i) {
         const PagePlacement &placement = MainPages[i];
-        const bool areas = placement.strip == &SSTab2Design;
-        platform::TabStrip &strip = areas ? *m_sstab2 : *m_sstab3;
-        const bool shown = m_sstab1->tab() == (areas ? 0 : 1) && strip.tab() == placement.page;
-        if (m_pageMade[i] || !shown)
+        if (m_pageMade[i] || !isShown(placement.strip, placement.page))
             continue;
-        m_pages.push_back(std::make_unique<ConverterPage>(*placement.design, strip.page(placement.page), *m_controls));
+        m_pages.push_back(std::make_unique<ConverterPage>(*placement.design, strip(placement.strip->name)->page(placement.page),
+                                                          *m_controls));
         m_pageMade[i] = true;
         made = true;
     }
@@ -208,13 +224,7 @@ void Main::show()
 {
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);
-    ::SetFocus(m_sstab1->control());
-}
-
-void Main::mnuAbout_Click()
-{
-    if (m_aboutRequested)
-        m_aboutRequested();
+    ::SetFocus(strip(SSTab1Design.name)->control());
 }
 
 LRESULT CALLBACK Main::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -300,17 +310,10 @@ void Main::onCommand(HWND, int id, HWND control, UINT code)
     // Menu items and their accelerators.
     if (!control && (code == 0 || code == 1)) {
         for (std::size_t i = 0; i < m_menuIds.size(); ++i) {
-            if (m_menuIds[i] != id)
-                continue;
-            switch (MainMenus[i].command) {
-            case MenuCommand::Exit:
-                mnuExit_Click();
-                break;
-            case MenuCommand::About:
-                mnuAbout_Click();
-                break;
+            if (m_menuIds[i] == id) {
+                m_events.menuChosen(MainMenus[i].command);
+                return;
             }
-            return;
         }
     }
     m_controls->command(id, static_cast<int>(code));
@@ -339,12 +342,9 @@ bool Main::onActivate(UINT state)
     return false;
 }
 
-void Main::onClose(HWND window)
+void Main::onClose(HWND)
 {
-    if (m_closed)
-        m_closed();
-    else
-        DestroyWindow(window);
+    m_events.closed();
 }
 
 void Main::onDestroy(HWND window)
@@ -357,7 +357,7 @@ void Main::onDpiChanged(int dpi, const RECT &suggested)
 {
     m_controls->setDpi(dpi);
     HFONT tabFont = m_controls->fonts().windowFont();
-    for (platform::TabStrip *strip : {m_sstab1.get(), m_sstab2.get(), m_sstab3.get()})
+    for (const auto &strip : m_strips)
         strip->layout(tabFont, dpi);
     const POINT topLeft{suggested.left, suggested.top};
     sizeFrame(dpi, &topLeft);

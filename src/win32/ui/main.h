@@ -1,17 +1,15 @@
 #pragma once
 
-// Main is the program's working window. Its frame holds a menu bar, the EXIT
-// button and two levels of tab strips (platform::TabStrip): the outer strip
-// SSTab1 has a page for areas and one for volumes, each holding an inner
-// strip (SSTab2, SSTab3) whose pages are the four ConverterPages. Every
-// control is made from the shared design (maindesign.h) by
-// platform::WindowControls; each page's ten ConverterRows run the shared
-// handlers, which convert through the toolkit-free core in src/convert.
-// Enter converts the row being edited through the window's
-// platform::DefaultButtonController and IsDialogMessageW in the message loop.
+// Main, the program's working window, on Win32: a plain top-level window
+// whose menu bar, tab controls (platform::TabStrip, built by walking the
+// design's strip tree MainStrips), converter pages (the shared ConverterPage,
+// each made when first shown) and EXIT button are made from the shared
+// design (src/ui/maindesign.h) by platform::WindowControls. Enter converts
+// the row being edited through the window's DefaultButtonController and
+// IsDialogMessageW in the message loop; menu commands, accelerators and the
+// close box go to the program (MainEvents).
 
 #include <array>
-#include <functional>
 #include <future>
 #include <memory>
 #include <string_view>
@@ -26,7 +24,7 @@
 namespace orvanta {
 
 class ConverterPage;
-struct StripDesign;
+class MainEvents;
 namespace platform {
 class TabStrip;
 class WindowControls;
@@ -35,7 +33,7 @@ class WindowControls;
 class Main final
 {
 public:
-    Main();
+    explicit Main(MainEvents &events);
     ~Main();
     Main(const Main &) = delete;
     Main &operator=(const Main &) = delete;
@@ -51,11 +49,6 @@ public:
     HWND control(std::string_view name) const;
     std::string_view controlName(HWND control) const;
 
-    // Help > About was chosen.
-    void onAboutRequested(std::function<void()> handler) { m_aboutRequested = std::move(handler); }
-    // The user closed the window by its close box.
-    void onClosed(std::function<void()> handler) { m_closed = std::move(handler); }
-
     // Centres the window on the work area of its monitor.
     void centre();
     // Shows the window in front, with the keyboard focus on SSTab1.
@@ -68,13 +61,11 @@ private:
     HMENU createMenus();
     void createTabStrips();
     void createShownPages();
-    std::unique_ptr<platform::TabStrip> makeStrip(const StripDesign &design, HWND parent);
+    platform::TabStrip *strip(std::string_view name) const;
     void createExitButton();
     void setTabOrder();
     void sizeFrame(int dpi, const POINT *topLeft);
     void paintBackground(HDC dc);
-
-    void mnuAbout_Click();
 
     BOOL onEraseBkgnd(HWND window, HDC dc);
     void onPaint(HWND window);
@@ -86,23 +77,21 @@ private:
     void onDpiChanged(int dpi, const RECT &suggested);
 
     HWND m_hwnd = nullptr;
+    MainEvents &m_events;
     std::future<platform::Picture> m_decoding;
     platform::Picture m_background;
     platform::UniqueAccelerator m_accelerators;
     // The menu items' IDs, in the order of MainMenus.
     std::vector<int> m_menuIds;
     std::unique_ptr<platform::WindowControls> m_controls;
-    std::unique_ptr<platform::TabStrip> m_sstab1;
-    std::unique_ptr<platform::TabStrip> m_sstab2;
-    std::unique_ptr<platform::TabStrip> m_sstab3;
+    // In the order of MainStrips.
+    std::array<std::unique_ptr<platform::TabStrip>, MainStrips.size()> m_strips;
     // The converter pages made so far, in the order they were first shown.
     std::vector<std::unique_ptr<ConverterPage>> m_pages;
     // Which of MainPages have been made.
     std::array<bool, MainPages.size()> m_pageMade{};
     // Where the focus was when the window was last deactivated.
     HWND m_lastFocus = nullptr;
-    std::function<void()> m_aboutRequested;
-    std::function<void()> m_closed;
 };
 
 } // namespace orvanta
