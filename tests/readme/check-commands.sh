@@ -104,8 +104,8 @@ while IFS='|' read -r command check; do
     if (eval "$check") >"$work/log" 2>&1 </dev/null; then
         printf 'ok    %-56s %3ds  %s\n' "$command" $((SECONDS - start)) "$check"
     else
-        fail "$command (check: $check); its output:"
-        sed 's/^/    /' "$work/log"
+        fail "$command (check: $check); the end of its output:"
+        tail -n 40 "$work/log" | sed 's/^/    /'
     fi
 done <<<"$table"
 
