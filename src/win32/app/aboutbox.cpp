@@ -91,12 +91,22 @@ std::string_view AboutBox::controlName(HWND control) const
 
 void AboutBox::sizeFrame(int dpi, const POINT *topLeft)
 {
-    RECT frame{0, 0, platform::Twips(AboutWindowDesign.clientWidth, dpi),
-               platform::Twips(AboutWindowDesign.clientHeight, dpi)};
+    const int width = platform::Twips(AboutWindowDesign.clientWidth, dpi);
+    const int height = platform::Twips(AboutWindowDesign.clientHeight, dpi);
+    RECT frame{0, 0, width, height};
     AdjustWindowRectExForDpi(&frame, AboutStyle, FALSE, AboutExStyle, static_cast<UINT>(dpi));
     const POINT origin = topLeft ? *topLeft : POINT{};
     SetWindowPos(m_hwnd, nullptr, origin.x, origin.y, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0 : SWP_NOMOVE));
+    // The frame drawn may differ from the one computed (a title bar still
+    // at the old DPI): the client area must be the designed one.
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    const int missingWidth = width - (client.right - client.left);
+    const int missingHeight = height - (client.bottom - client.top);
+    if (missingWidth != 0 || missingHeight != 0)
+        SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left + missingWidth,
+                     frame.bottom - frame.top + missingHeight, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
 void AboutBox::centre()
@@ -196,7 +206,8 @@ void AboutBox::onDestroy(HWND window)
 
 void AboutBox::onDpiChanged(int dpi, const RECT &suggested)
 {
-    m_controls->setDpi(dpi);
+    // The old fonts are freed when every control has its new one.
+    const std::vector<platform::UniqueFont> oldFonts = m_controls->setDpi(dpi);
     const POINT topLeft{suggested.left, suggested.top};
     sizeFrame(dpi, &topLeft);
     InvalidateRect(m_hwnd, nullptr, TRUE);

@@ -120,10 +120,20 @@ HFONT WindowFonts::font(const forms::FontDesign &design)
     return m_fonts.back().font.get();
 }
 
-void WindowFonts::setDpi(int dpi)
+std::vector<UniqueFont> WindowFonts::setDpi(int dpi)
 {
+    // All are made before any is replaced: a font that cannot be made
+    // leaves the window as it was.
+    std::vector<UniqueFont> made;
+    for (const Entry &entry : m_fonts)
+        made.push_back(DesignFont(entry.design, dpi));
+    std::vector<UniqueFont> old;
+    for (std::size_t i = 0; i < m_fonts.size(); ++i) {
+        old.push_back(std::move(m_fonts[i].font));
+        m_fonts[i].font = std::move(made[i]);
+    }
     m_dpi = dpi;
-    m_fonts.clear();
+    return old;
 }
 
 } // namespace orvanta::platform

@@ -40,8 +40,10 @@ public:
     HFONT windowFont() { return font({}); }
 
     int dpi() const { return m_dpi; }
-    // Drops the fonts of the old DPI; controls must be given their new ones.
-    void setDpi(int dpi);
+    // Makes every font again for dpi and hands back those of the old DPI:
+    // the controls hold them until they are given their new ones, so they
+    // may be freed only after that.
+    [[nodiscard]] std::vector<UniqueFont> setDpi(int dpi);
 
 private:
     struct Entry

@@ -316,17 +316,19 @@ bool WindowControls::command(int id, int code)
     return true;
 }
 
-void WindowControls::setDpi(int dpi)
+std::vector<UniqueFont> WindowControls::setDpi(int dpi)
 {
-    m_fonts.setDpi(dpi);
+    std::vector<UniqueFont> old = m_fonts.setDpi(dpi);
     for (const Entry &entry : m_entries) {
         if (!entry.designed)
             continue;
+        // The font first: a control may measure its text when it is resized.
+        SendMessageW(entry.control, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts.font(entry.font)), TRUE);
         const RECT place = TwipsRect(entry.rect, dpi);
         SetWindowPos(entry.control, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(entry.control, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts.font(entry.font)), TRUE);
     }
+    return old;
 }
 
 void WindowControls::release()

@@ -71,8 +71,10 @@ public:
 
     WindowFonts &fonts() { return m_fonts; }
     int dpi() const { return m_fonts.dpi(); }
-    // Places and sizes every control again at dpi, with fonts made for it.
-    void setDpi(int dpi);
+    // Gives every control its font for dpi, then places and sizes it again.
+    // Hands back the fonts of the old DPI, to be freed once every other
+    // control of the window (a tab strip) has its new font too.
+    [[nodiscard]] std::vector<UniqueFont> setDpi(int dpi);
 
     // Called on WM_DESTROY, while the controls still exist.
     void release();

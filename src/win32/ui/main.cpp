@@ -355,7 +355,8 @@ void Main::onDestroy(HWND window)
 
 void Main::onDpiChanged(int dpi, const RECT &suggested)
 {
-    m_controls->setDpi(dpi);
+    // The old fonts are freed when every control and strip has its new one.
+    const std::vector<platform::UniqueFont> oldFonts = m_controls->setDpi(dpi);
     HFONT tabFont = m_controls->fonts().windowFont();
     for (const auto &strip : m_strips)
         strip->layout(tabFont, dpi);
