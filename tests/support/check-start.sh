@@ -4,10 +4,18 @@
 # Catches what only shows at start-up: a program that is not where the
 # command looks, a manifest the loader rejects, a missing library, a window
 # class that fails to register, a crash before the first paint.
-# Usage: check-start.sh KEYS COMMAND [ARGUMENTS...]   (exit 77: skipped, no display)
+# Usage: check-start.sh [--width PIXELS] KEYS COMMAND [ARGUMENTS...]
 #   check-start.sh alt+F4 scripts/wine-run build-windows/src/win32/Orvanta.exe
 #   check-start.sh ctrl+q scripts/run
+# --width: the window's expected width. Without a window manager, Wine's X
+# window of a captioned window has no frame: the client area's width.
+# Exit 77: skipped, no display.
 set -eu
+width=
+if [ "$1" = --width ]; then
+    width=$2
+    shift 2
+fi
 keys=$1
 shift
 title='^Orvanta - @Tiso$'
@@ -41,6 +49,15 @@ if [ -z "$window" ]; then
     exit 1
 fi
 echo "main window mapped after about $((i / 10)).$((i % 10)) s"
+if [ -n "$width" ]; then
+    shown=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+    if [ "$shown" != "$width" ]; then
+        echo "the window is $shown pixels wide, not $width" >&2
+        kill "$pid" 2>/dev/null || true
+        exit 1
+    fi
+    echo "the window is $width pixels wide"
+fi
 
 xdotool windowfocus --sync "$window"
 xdotool key "$keys"

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cctype>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -212,6 +213,90 @@ private:
     std::atomic<bool> m_stop = false;
     std::thread m_thread;
 };
+
+// The system's DPI the windows are expected to start at (--dpi).
+int systemDpi = forms::StandardDpi;
+
+// The first control that got a message while it held a font already freed,
+// and the message, while a window changed its DPI.
+struct StaleFont
+{
+    HWND control = nullptr;
+    UINT message = 0;
+};
+StaleFont staleFont;
+bool inFontWatch = false;
+
+LRESULT CALLBACK watchFonts(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto *sent = reinterpret_cast<const CWPSTRUCT *>(lParam);
+    if (code == HC_ACTION && !inFontWatch && !staleFont.control && (GetWindowLongW(sent->hwnd, GWL_STYLE) & WS_CHILD)) {
+        inFontWatch = true;
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(sent->hwnd, WM_GETFONT, 0, 0));
+        LOGFONTW facts{};
+        if (font && GetObjectW(font, sizeof facts, &facts) == 0)
+            staleFont = {sent->hwnd, sent->message};
+        inFontWatch = false;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The height a font of that design has at dpi (lfHeight): the window's font
+// stands for an empty design, the system's message font for an empty
+// window font.
+int designedHeight(const forms::FontDesign &font, const forms::FontDesign &windowFont, int dpi)
+{
+    const forms::FontDesign &wanted = font.isDefault() ? windowFont : font;
+    if (!wanted.isDefault())
+        return -static_cast<int>(std::lround(wanted.points * dpi / 72.0));
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    expect(SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)),
+           "no message font at " + std::to_string(dpi) + " DPI");
+    return metrics.lfMessageFont.lfHeight;
+}
+
+// A control as its window's design places it.
+struct DesignedControl
+{
+    std::string name;
+    forms::TwipsRect rect;
+    forms::FontDesign font;
+    bool hasFont;
+};
+
+std::vector<DesignedControl> designedControls(std::string_view window)
+{
+    std::vector<DesignedControl> all;
+    const auto add = [&all](const forms::ControlDesign &design) {
+        all.push_back({design.name, design.rect, design.font, design.kind != forms::ControlKind::Picture});
+    };
+    if (window == AboutWindowDesign.name) {
+        for (const forms::ControlDesign &design : AboutControls())
+            add(design);
+        return all;
+    }
+    for (const StripDesign *strip : {&SSTab1Design, &SSTab2Design, &SSTab3Design})
+        all.push_back({std::string(strip->name), strip->rect, {}, true});
+    add(ExitButtonDesign());
+    for (const PagePlacement &placement : MainPages) {
+        const PageControls page = DesignPage(*placement.design);
+        add(page.inputHeader);
+        add(page.resultHeader);
+        for (const RowControls &row : page.rows) {
+            add(row.input);
+            add(row.button);
+            add(row.result);
+        }
+    }
+    return all;
+}
+
+std::string describe(const RECT &rect)
+{
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " + std::to_string(rect.right - rect.left)
+           + "x" + std::to_string(rect.bottom - rect.top);
+}
 
 // A window whose handler fails, as a handler of the program might.
 LRESULT CALLBACK failingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -537,6 +622,85 @@ private:
         });
     }
 
+    HWND windowNamed(std::string_view name)
+    {
+        HWND window = nullptr;
+        if (name == AboutWindowDesign.name)
+            window = m_program.aboutBox() ? m_program.aboutBox()->hwnd() : nullptr;
+        else if (name == MainWindowDesign.name)
+            window = m_program.main().hwnd();
+        expect(window != nullptr, "no window " + quoted(name));
+        return window;
+    }
+
+    int dpiOf(HWND window)
+    {
+        const auto told = m_toldDpi.find(window);
+        return told == m_toldDpi.end() ? systemDpi : told->second;
+    }
+
+    // What Windows sends when the window moves to a monitor of another DPI:
+    // the frame scaled to it, at the place the window goes to.
+    void changeDpi(std::string_view name, int dpi)
+    {
+        HWND window = windowNamed(name);
+        RECT frame{};
+        GetWindowRect(window, &frame);
+        const int from = dpiOf(window);
+        const POINT place{frame.left + 8, frame.top + 8};
+        const RECT suggested{place.x, place.y, place.x + MulDiv(frame.right - frame.left, dpi, from),
+                             place.y + MulDiv(frame.bottom - frame.top, dpi, from)};
+        m_toldDpi[window] = dpi;
+        staleFont = {};
+        HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, watchFonts, nullptr, GetCurrentThreadId());
+        expect(hook != nullptr, "no message hook");
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        UnhookWindowsHookEx(hook);
+        settle();
+        expect(!staleFont.control, nameOf(staleFont.control) + " got message " + std::to_string(staleFont.message)
+                                       + " while it held a freed font");
+        GetWindowRect(window, &frame);
+        expect(frame.left == place.x && frame.top == place.y, "the window is not at the suggested place");
+    }
+
+    void expectLayout(std::string_view name)
+    {
+        HWND window = windowNamed(name);
+        const bool about = name == AboutWindowDesign.name;
+        const forms::WindowDesign &design = about ? AboutWindowDesign : MainWindowDesign;
+        const int dpi = dpiOf(window);
+        const std::string at = " at " + std::to_string(dpi) + " DPI";
+        RECT client{};
+        GetClientRect(window, &client);
+        const RECT designedClient{0, 0, forms::TwipsToPixels(design.clientWidth, dpi),
+                                  forms::TwipsToPixels(design.clientHeight, dpi)};
+        expect(EqualRect(&client, &designedClient),
+               std::string(name) + "'s client area is " + describe(client) + at + ", not " + describe(designedClient));
+        for (const DesignedControl &control : designedControls(name)) {
+            // A page is made when first shown: its controls may not exist yet.
+            HWND native = about ? m_program.aboutBox()->control(control.name) : m_program.main().control(control.name);
+            if (!native)
+                continue;
+            RECT place{};
+            GetWindowRect(native, &place);
+            MapWindowPoints(nullptr, GetParent(native), reinterpret_cast<POINT *>(&place), 2);
+            const int left = forms::TwipsToPixels(control.rect.left, dpi);
+            const int top = forms::TwipsToPixels(control.rect.top, dpi);
+            const RECT designed{left, top, left + forms::TwipsToPixels(control.rect.width, dpi),
+                                top + forms::TwipsToPixels(control.rect.height, dpi)};
+            expect(EqualRect(&place, &designed),
+                   control.name + " is at " + describe(place) + at + ", not " + describe(designed));
+            if (!control.hasFont)
+                continue;
+            const auto font = reinterpret_cast<HFONT>(SendMessageW(native, WM_GETFONT, 0, 0));
+            LOGFONTW facts{};
+            expect(font && GetObjectW(font, sizeof facts, &facts) == sizeof facts, control.name + " has no live font");
+            const int height = designedHeight(control.font, design.font, dpi);
+            expect(facts.lfHeight == height, control.name + "'s font is " + std::to_string(facts.lfHeight)
+                                                 + " pixels high" + at + ", not " + std::to_string(height));
+        }
+    }
+
     void fail(std::string_view reason)
     {
         WNDCLASSEXW failing{};
@@ -563,6 +727,8 @@ private:
     SeenBoxes m_seen;
     std::size_t m_checkedBoxes = 0;
     std::unique_ptr<BoxAnswerer> m_answerer;
+    // The DPI each window was told of last (ChangeDpi).
+    std::map<HWND, int> m_toldDpi;
 };
 
 void Player::play(Op op, std::string_view target, std::string_view text)
@@ -677,6 +843,12 @@ void Player::play(Only op, std::string_view target, std::string_view text)
     case Only::ExpectExit:
         expectExit(std::stoi(std::string(text)));
         break;
+    case Only::ChangeDpi:
+        changeDpi(target, std::stoi(std::string(text)));
+        break;
+    case Only::ExpectLayout:
+        expectLayout(target);
+        break;
     }
 }
 
@@ -746,12 +918,22 @@ bool playScenario(std::string_view name, const Steps &steps, bool tracing)
 } // namespace
 } // namespace orvanta::test
 
-int wmain()
+// win32_scenarios [--dpi N]: with --dpi, the system runs at N DPI, and only
+// the scenarios about DPI are played.
+int wmain(int argc, wchar_t **argv)
 {
     using namespace orvanta;
     if (!GetEnvironmentVariableW(L"DISPLAY", nullptr, 0)) {
         std::puts("no X display: skipped (scripts/test-windows runs the tests under Xvfb)");
         return 77;
+    }
+    const bool dpiOnly = argc == 3 && std::wstring_view(argv[1]) == L"--dpi";
+    if (dpiOnly) {
+        test::systemDpi = std::stoi(argv[2]);
+        if (static_cast<int>(GetDpiForSystem()) != test::systemDpi) {
+            std::printf("FAIL the system runs at %u DPI, not %d\n", GetDpiForSystem(), test::systemDpi);
+            return 1;
+        }
     }
     if (const std::optional<int> status = test::rerunUnmanaged())
         return *status;
@@ -767,10 +949,14 @@ int wmain()
         ++played;
         failed += passed ? 0 : 1;
     };
-    for (const scenarios::Scenario &scenario : scenarios::Scenarios())
-        count(test::playScenario(scenario.name, scenario.steps, tracing));
-    for (const scenarios::ExtraScenario &scenario : scenarios::ExtraScenarios())
-        count(test::playScenario(scenario.name, scenario.steps, tracing));
+    for (const scenarios::Scenario &scenario : scenarios::Scenarios()) {
+        if (!dpiOnly)
+            count(test::playScenario(scenario.name, scenario.steps, tracing));
+    }
+    for (const scenarios::ExtraScenario &scenario : scenarios::ExtraScenarios()) {
+        if (!dpiOnly || scenario.name.find("DPI") != std::string_view::npos)
+            count(test::playScenario(scenario.name, scenario.steps, tracing));
+    }
     std::printf("%d of %d scenarios failed\n", failed, played);
     return failed == 0 ? 0 : 1;
 }

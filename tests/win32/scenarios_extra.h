@@ -5,7 +5,9 @@
 // from the windows' Z-order; Enter on a focused button and on a hidden
 // default; the designed pages at start; arrow keys on a strip; the row as it
 // stood while a warning was open, and the About box unusable meanwhile; the
-// About box's close box and centring; and the report of a failing handler.
+// About box's close box and centring; the report of a failing handler; and
+// the layout at the system's DPI and after a change of DPI (WM_DPICHANGED,
+// which Wine never sends by itself).
 
 #include <string_view>
 #include <variant>
@@ -28,6 +30,12 @@ enum class Only {
     ExpectAboutCentred, // the About box is in front, centred on the work area
     Fail,         // a handler of the program throws an exception with the text `text`
     ExpectExit,   // the program ended with exit status `text`; no window is left
+    ChangeDpi,    // the window `target` ("Main", "frmAbout") is told that its DPI is now
+                  // `text`, as on a move to another monitor; no control of it may
+                  // meanwhile get a message while it holds a font already freed
+    ExpectLayout, // every control made so far of the window `target` is where its design
+                  // puts it at the window's DPI (the one told, else the system's), with
+                  // a live font of the designed height; so is the client area
 };
 
 struct ExtraStep
@@ -141,6 +149,39 @@ inline const std::vector<ExtraScenario> &ExtraScenarios()
           {Fail, "", "disk on fire"},
           {ExpectError, "Orvanta", "Run-time error:\n\ndisk on fire"},
           {ExpectExit, "", "70"}}},
+        // Played alone, with the system at 144 DPI, by win32_scenarios_144dpi.
+        {"the windows take the system DPI",
+         {{ExpectLayout, "Main"},
+          {ClickTab, "SSTab1", "1"},
+          {ClickTab, "SSTab3", "0"},
+          {ExpectLayout, "Main"},
+          {Press, "", "F2"},
+          {ExpectLayout, "frmAbout"}}},
+        {"a change of DPI moves Main's controls and gives them live fonts",
+         {{ChangeDpi, "Main", "120"},
+          {ExpectLayout, "Main"},
+          {ChangeDpi, "Main", "144"},
+          {ExpectLayout, "Main"},
+          {ChangeDpi, "Main", "192"},
+          {ExpectLayout, "Main"},
+          // A page first shown after the change is made at the new DPI.
+          {ClickTab, "SSTab2", "1"},
+          {ExpectLayout, "Main"},
+          {ChangeDpi, "Main", "96"},
+          {ExpectLayout, "Main"},
+          {ClickInto, "Feet2"},
+          {Type, "", "10"},
+          {Press, "", "Return"},
+          {ExpectCaption, "AnsMet2", ".9290 Meter\u00B2"}}},
+        {"a change of DPI moves the About box's controls and gives them live fonts",
+         {{Press, "", "F2"},
+          {ChangeDpi, "frmAbout", "144"},
+          {ExpectLayout, "frmAbout"},
+          {ChangeDpi, "frmAbout", "192"},
+          {ExpectLayout, "frmAbout"},
+          {ExpectLayout, "Main"},
+          {Press, "", "Return"},
+          {ExpectWindows, "", "Main"}}},
     };
     return all;
 }
