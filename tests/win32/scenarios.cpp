@@ -276,7 +276,7 @@ std::vector<DesignedControl> designedControls(std::string_view window)
             add(design);
         return all;
     }
-    for (const StripDesign *strip : {&SSTab1Design, &SSTab2Design, &SSTab3Design})
+    for (const StripDesign *strip : MainStrips)
         all.push_back({std::string(strip->name), strip->rect, {}, true});
     add(ExitButtonDesign());
     for (const PagePlacement &placement : MainPages) {
