@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "quantity.h"
@@ -29,13 +31,19 @@ Decimal15 RoundTo15Digits(double value) noexcept
 
     // Written as "d.dddddddddddddde+XX" (two or three exponent digits).
     char text[40];
-    const char *end =
-        std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, kSignificantDigits - 1)
-            .ptr;
+#if defined(__cpp_lib_to_chars)
+    *std::to_chars(text, text + sizeof text - 1, std::fabs(value), std::chars_format::scientific, kSignificantDigits - 1)
+         .ptr = '\0';
+#else
+    // The WebAssembly build's C++ library has no floating-point to_chars; its
+    // C library rounds "%.*e" exactly (the number table proves it), and only
+    // C locale separators can appear there.
+    std::snprintf(text, sizeof text, "%.*e", kSignificantDigits - 1, std::fabs(value));
+#endif
     decimal.Digits[0] = text[0];
     std::memcpy(decimal.Digits + 1, text + 2, kSignificantDigits - 1);
     const char *exponentSign = text + kSignificantDigits + 2;
-    std::from_chars(exponentSign + 1, end, decimal.Exponent);
+    decimal.Exponent = std::atoi(exponentSign + 1);
     if (*exponentSign == '-')
         decimal.Exponent = -decimal.Exponent;
     return decimal;

@@ -1,7 +1,10 @@
 #include "quantity.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <system_error>
 
@@ -162,9 +165,21 @@ double ReadDecimal(Reader &reader) noexcept
     end = std::to_chars(end, digits + sizeof digits, exponent).ptr;
 
     double value = 0.0;
+#if defined(__cpp_lib_to_chars)
     const auto [ptr, error] = std::from_chars(digits, end, value);
     (void)ptr;
-    if (error == std::errc::result_out_of_range)
+    const bool outOfRange = error == std::errc::result_out_of_range;
+#else
+    // No floating-point from_chars in the WebAssembly build's C++ library:
+    // its strtod rounds exactly, and the text holds only C locale characters.
+    *end = '\0';
+    errno = 0;
+    value = std::strtod(digits, nullptr);
+    // Like from_chars, a result too small for even a subnormal is out of
+    // range; a subnormal one is not.
+    const bool outOfRange = errno == ERANGE && (std::isinf(value) || value == 0.0);
+#endif
+    if (outOfRange)
         value = leading > 0 ? kInfinity : 0.0;
     return negative ? -value : value;
 }

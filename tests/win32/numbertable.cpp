@@ -7,15 +7,19 @@
 //
 // The table is built here from a fixed seed, with the standard library's
 // exact to_chars only, so both builds feed the core the very same texts.
+// `numbertable --inputs` prints just the table's texts. A C++ library without
+// floating-point to_chars (the WebAssembly build's) cannot make them: that
+// build reads them from standard input instead, one escaped text a line.
 
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #ifdef _WIN32
@@ -53,6 +57,7 @@ private:
     std::uint64_t m_state = 20260607;
 };
 
+#if defined(__cpp_lib_to_chars)
 std::string Shortest(double value)
 {
     char text[64];
@@ -142,7 +147,9 @@ std::vector<std::string> Inputs()
     }
     // Doubles of every magnitude, shortest and with 1 to 25 digits.
     for (int i = 0; i < 1'500; ++i) {
-        const double value = std::bit_cast<double>(random.Bits() & 0x7FFF'FFFF'FFFF'FFFFu);
+        const std::uint64_t bits = random.Bits() & 0x7FFF'FFFF'FFFF'FFFFu;
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
         if (!std::isfinite(value))
             continue;
         inputs.push_back(i % 2 == 0 ? Shortest(value) : Scientific(value, static_cast<int>(random.Below(25))));
@@ -196,6 +203,41 @@ std::vector<std::string> Inputs()
     return inputs;
 }
 
+#else
+// The texts as `numbertable --inputs` printed them.
+std::vector<std::string> Inputs()
+{
+    std::vector<std::string> inputs;
+    std::string line;
+    for (int c = std::getchar(); c != EOF; c = std::getchar()) {
+        if (c != '\n') {
+            line += static_cast<char>(c);
+            continue;
+        }
+        std::string text;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line[i] == '\\' && i + 3 < line.size() && line[i + 1] == 'x') {
+                text += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16));
+                i += 3;
+            } else {
+                text += line[i];
+            }
+        }
+        inputs.push_back(text);
+        line.clear();
+    }
+    return inputs;
+}
+#endif
+
+// std::bit_cast is missing from the WebAssembly build's C++ library.
+std::uint64_t BitsOf(double value)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 // Control characters and bytes outside ASCII as \xHH, so each row is one line.
 void Escaped(std::string &out, std::string_view text)
 {
@@ -212,18 +254,23 @@ void Escaped(std::string &out, std::string_view text)
 
 } // namespace
 
-int main()
+int main(int argc, char *argv[])
 {
 #ifdef _WIN32
     // Binary, or the Windows CRT would write "\r\n" for every "\n".
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     std::string out;
+    const bool inputsOnly = argc > 1 && std::string_view(argv[1]) == "--inputs";
     for (const std::string &text : Inputs()) {
         Escaped(out, text);
+        if (inputsOnly) {
+            out += '\n';
+            continue;
+        }
         char bits[24];
         std::snprintf(bits, sizeof bits, "\t%016llX\t%d",
-                      static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(ParseQuantity(text))),
+                      static_cast<unsigned long long>(BitsOf(ParseQuantity(text))),
                       IsValidQuantity(text) ? 1 : 0);
         out += bits;
         for (const ConversionSpec *spec : AllConversions) {

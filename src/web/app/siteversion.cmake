@@ -1,0 +1,15 @@
+# Names the service worker's cache after a hash of every file of the site, so
+# a new build replaces the old cache, and lists the files it keeps.
+file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM files version.js sw.js)
+list(SORT files)
+set(all "")
+set(list "")
+foreach(file IN LISTS files)
+    file(SHA256 ${SITE}/${file} hash)
+    string(APPEND all "${file}:${hash}\n")
+    string(APPEND list "  './${file}',\n")
+endforeach()
+string(SHA256 version "${all}")
+string(SUBSTRING ${version} 0 16 version)
+file(WRITE ${SITE}/version.js "self.orvantaVersion = '${version}';\nself.orvantaFiles = [\n  './',\n${list}];\n")

@@ -1,0 +1,52 @@
+#pragma once
+
+// Elements of the page, placed in twips, and their events delivered to C++.
+
+#include <functional>
+#include <string_view>
+
+#include <emscripten/val.h>
+
+#include "design.h"
+
+namespace orvanta::platform {
+
+using emscripten::val;
+
+// Twips to CSS pixels: a CSS pixel is 1/96 inch, fifteen twips.
+void Place(val element, const forms::TwipsRect &rect);
+void SetSize(val element, int widthTwips, int heightTwips);
+
+// A new element of `tag` with `className`, appended to `parent`.
+val Create(std::string_view tag, val parent, std::string_view className = {});
+
+// The CSS font of a design: its face, then the faces that stand in for it.
+void ApplyFont(val element, const forms::FontDesign &font);
+
+// Calls handler for each `type` event on element, while the program runs.
+// Events that arrive while a message box is open are dropped: the box is
+// modal. What escapes the handler is reported as a run-time error.
+using Handler = std::function<void(val event)>;
+void Listen(val element, std::string_view type, Handler handler);
+
+// Forgets every handler: the program has ended.
+void ForgetHandlers();
+
+// True while a message box waits for its answer.
+bool ModalOpen();
+
+// A control of a window: an input box, a button or a label.
+class Control
+{
+public:
+    explicit Control(val element) : m_element(std::move(element)) {}
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
+
+    val element() const { return m_element; }
+
+private:
+    val m_element;
+};
+
+} // namespace orvanta::platform

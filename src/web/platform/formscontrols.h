@@ -1,0 +1,17 @@
+#pragma once
+
+// The page elements that stand for the controls the program's handlers work on.
+
+namespace orvanta::platform {
+class Control;
+class TabStrip;
+} // namespace orvanta::platform
+
+namespace orvanta::forms {
+
+using TextBox = platform::Control;
+using Label = platform::Control;
+using CommandButton = platform::Control;
+using TabStrip = platform::TabStrip;
+
+} // namespace orvanta::forms

@@ -1,0 +1,140 @@
+#include "formsruntime.h"
+
+#include <cstdio>
+#include <string>
+
+#include <emscripten.h>
+
+#include "dom.h"
+#include "messagebox.h"
+#include "program.h"
+#include "tabstrip.h"
+#include "window.h"
+
+namespace orvanta {
+namespace {
+
+using platform::val;
+
+void (*&releaseAtEnd())()
+{
+    static void (*release)() = nullptr;
+    return release;
+}
+
+EM_JS(void, orvanta_show_ended, (int status, const char *title), {
+    Module.orvantaEnded = true;
+    Module.orvantaExitStatus = status;
+    const desktop = document.getElementById("desktop");
+    desktop.replaceChildren();
+    const line = document.createElement("p");
+    line.className = "ended";
+    line.setAttribute("role", "status");
+    line.textContent = UTF8ToString(title) + " has ended. ";
+    const again = line.appendChild(document.createElement("button"));
+    again.textContent = "Start " + UTF8ToString(title) + " again";
+    again.addEventListener("click", function() { location.reload(); });
+    desktop.appendChild(line);
+    again.focus();
+});
+
+} // namespace
+
+namespace forms {
+
+std::string Text(const TextBox *box)
+{
+    return box->element()["value"].as<std::string>();
+}
+
+void SetText(TextBox *box, std::string_view text)
+{
+    box->element().set("value", std::string(text));
+}
+
+void SetFocus(TextBox *box)
+{
+    platform::BringToFront(box->element());
+    box->element().call<void>("focus");
+}
+
+std::string Caption(const Label *label)
+{
+    return label->element()["textContent"].as<std::string>();
+}
+
+void SetCaption(Label *label, std::string_view caption)
+{
+    label->element().set("textContent", std::string(caption));
+}
+
+void SetToolTipText(Label *label, std::string_view tip)
+{
+    // The tooltip, and what a screen reader gives as the result's description.
+    label->element().set("title", std::string(tip));
+}
+
+void SetDefault(CommandButton *button)
+{
+    platform::SetDefaultButton(button->element());
+}
+
+void SetTab(TabStrip *strip, std::int16_t index)
+{
+    strip->setTab(index);
+}
+
+void MsgBox(std::string_view prompt, int style, std::string_view title)
+{
+    platform::MsgBox(std::string(prompt), style, std::string(title));
+}
+
+std::string DecimalSeparator()
+{
+    // The browser's language, read now: it can change while the page is open.
+    val parts = val::global("Intl")["NumberFormat"].new_().call<val>("formatToParts", 1.5);
+    const int count = parts["length"].as<int>();
+    for (int i = 0; i < count; ++i) {
+        if (parts[i]["type"].as<std::string>() == "decimal")
+            return parts[i]["value"].as<std::string>();
+    }
+    return ".";
+}
+
+void End()
+{
+    platform::End(0);
+}
+
+} // namespace forms
+
+namespace platform {
+
+void OnEnd(void (*release)())
+{
+    releaseAtEnd() = release;
+}
+
+void End(int exitStatus)
+{
+    ForgetHandlers();
+    orvanta_show_ended(exitStatus, std::string(ProductTitle).c_str());
+    // The windows' objects may be running the handler that ended the
+    // program: they are freed when it has returned.
+    if (releaseAtEnd())
+        emscripten_async_call([](void *) { releaseAtEnd()(); }, nullptr, 0);
+}
+
+void ReportRunTimeError(std::string_view description)
+{
+    static bool reporting = false;
+    if (!reporting) {
+        reporting = true;
+        std::fprintf(stderr, "Orvanta: run-time error: %.*s\n", static_cast<int>(description.size()), description.data());
+        MsgBox("Run-time error:\n\n" + std::string(description), forms::Critical, std::string(ProductTitle));
+    }
+    End(RunTimeErrorExitCode);
+}
+
+} // namespace platform
+} // namespace orvanta

@@ -1,0 +1,54 @@
+// Starts the Orvanta module, says so in a plain sentence when it cannot, fits
+// the window to narrow screens and registers the service worker that keeps
+// the files for use offline.
+'use strict';
+
+(function () {
+    const desktop = document.getElementById('desktop');
+
+    function fail(sentence) {
+        const p = document.createElement('p');
+        p.className = 'notice';
+        p.textContent = sentence;
+        desktop.replaceChildren(p);
+    }
+
+    if (typeof WebAssembly !== 'object') {
+        fail('Orvanta cannot run in this browser: it does not support WebAssembly.');
+        return;
+    }
+
+    // Below the window's width the whole desktop scales down to the
+    // viewport's; pinch zoom stays the browser's.
+    function fit() {
+        const main = desktop.querySelector('.window[data-window="Main"]');
+        if (!main)
+            return;
+        const width = main.offsetWidth + 2;
+        const scale = Math.min(1, document.documentElement.clientWidth / width);
+        desktop.style.zoom = scale < 1 ? String(scale) : '';
+    }
+    window.addEventListener('resize', fit);
+
+    window.Module = {
+        locateFile: function (file) { return file; },
+        onAbort: function () {
+            fail('Orvanta stopped: its program file could not be loaded or run.');
+        },
+        onRuntimeInitialized: function () {
+            const loading = document.getElementById('loading');
+            if (loading)
+                loading.remove();
+            fit();
+        },
+    };
+    const script = document.createElement('script');
+    script.src = 'orvanta.js';
+    script.onerror = function () {
+        fail('Orvanta could not be loaded: the file orvanta.js did not arrive.');
+    };
+    document.head.appendChild(script);
+
+    if ('serviceWorker' in navigator && location.protocol !== 'file:')
+        navigator.serviceWorker.register('sw.js').catch(function () { /* runs without offline use */ });
+})();
