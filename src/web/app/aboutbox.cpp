@@ -1,6 +1,7 @@
 #include "aboutbox.h"
 
 #include <set>
+#include <string>
 
 #include "aboutdesign.h"
 #include "aboutinstance.h"
@@ -20,14 +21,9 @@ std::set<unsigned> &loadedBoxes()
 
 namespace forms {
 
-AboutForm *LoadAboutForm()
-{
-    return new AboutBox;
-}
-
 void Show(AboutForm *form)
 {
-    form->show();
+    form->bringToFront();
 }
 
 void Unload(AboutForm *form)
@@ -38,45 +34,24 @@ void Unload(AboutForm *form)
 } // namespace forms
 
 AboutBox::AboutBox()
-    : m_window(AboutWindowDesign, "icons/about-16.png", "dialog")
+    : m_window(AboutWindowDesign, "dialog")
+    , m_client(std::make_unique<platform::Control>(m_window.client()))
 {
     static unsigned next = 0;
     m_serial = ++next;
     loadedBoxes().insert(m_serial);
 
-    val client = m_window.client();
-    for (const forms::ControlDesign &design : AboutControls()) {
-        val element = val::null();
-        switch (design.kind) {
-        case forms::ControlKind::Picture:
-            element = platform::Create("img", client, "control picture");
-            element.set("src", design.caption);
-            element.set("alt", std::string());
-            break;
-        case forms::ControlKind::CommandButton:
-            element = platform::Create("button", client, "control centre");
-            element.set("textContent", design.caption);
-            break;
-        default:
-            element = platform::Create("div", client, "control");
-            element.set("textContent", design.caption);
-            break;
-        }
-        element["dataset"].set("name", design.name);
-        platform::Place(element, design.rect);
-        platform::ApplyFont(element, design.font);
-        if (design.kind == forms::ControlKind::Picture) {
-            // Natural size from the top-left corner, cut at the control's edge.
-            element["style"].set("width", std::string("auto"));
-            element["style"].set("height", std::string("auto"));
-        }
-        if (design.name == AboutOkName)
-            m_ok = element;
-    }
-    // The line inverts what lies beneath it: white through "difference" is
-    // NOT, and the pen's colour tints it as the desktop's XOR pen does.
-    val line = platform::Create("div", client, "line");
+    for (const forms::ControlDesign &design : AboutControls())
+        m_controls.create(design, m_client.get());
+    m_ok = m_controls.find(AboutWindowDesign.defaultButton);
+    platform::SetDefaultButton(m_ok->element());
+    m_controls.onClick(m_ok, [this] { Command1_Click(this); });
+
+    // The line inverts what lies beneath it: "difference" with the pen's
+    // complement gives NOT(pen XOR destination) on black and white, as the
+    // desktop's pen does.
     const LineDesign &l = AboutLineDesign;
+    val line = platform::Create("div", m_window.client(), "line");
     platform::Place(line, {l.x1, l.y1, 0, l.y2 - l.y1});
     line["style"].set("width", std::to_string(l.widthPixels) + "px");
     line["style"].set("marginLeft", std::to_string(-l.widthPixels / 2) + "px");
@@ -84,12 +59,8 @@ AboutBox::AboutBox()
                                              + "," + std::to_string(255 - l.blue) + ")");
     line.call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
 
-    platform::SetDefaultButton(m_ok);
-    m_window.setCancelButton(m_ok);
     m_window.makeMovable();
-    platform::Listen(m_ok, "click", [this](val) { Command1_Click(this); });
     m_window.onClose([this] { forms::Unload(this); });
-    m_window.centre();
 }
 
 AboutBox::~AboutBox()
@@ -97,10 +68,15 @@ AboutBox::~AboutBox()
     loadedBoxes().erase(m_serial);
 }
 
-void AboutBox::show()
+void AboutBox::centre()
+{
+    m_window.centre();
+}
+
+void AboutBox::bringToFront()
 {
     m_window.show();
-    m_ok.call<void>("focus");
+    m_ok->element().call<void>("focus");
 }
 
 bool AboutBox::loaded(unsigned serial)

@@ -1,13 +1,12 @@
 #pragma once
 
-// The About box frmAbout in the page: a modeless dialog with its icon, the
+// frmAbout, the About box, in the page: a modeless dialog with its icon, the
 // picture, the inverting line, three labels and OK, movable by its caption
-// and centred each time it is loaded. Built from the shared About design.
+// bar. Made from the shared About design by platform::WindowControls; OK,
+// Enter, Escape and the close box unload it.
 
-#include <memory>
-
-#include "dom.h"
 #include "window.h"
+#include "windowcontrols.h"
 
 namespace orvanta {
 
@@ -15,18 +14,24 @@ class AboutBox final
 {
 public:
     AboutBox();
+    ~AboutBox();
     AboutBox(const AboutBox &) = delete;
     AboutBox &operator=(const AboutBox &) = delete;
-    ~AboutBox();
 
-    void show();
+    // Places the window in the middle of the page.
+    void centre();
+    // Shows the box, or brings the open box to the front, with the focus on OK.
+    void bringToFront();
+
     unsigned serial() const { return m_serial; }
     // Whether the box numbered serial is loaded now.
     static bool loaded(unsigned serial);
 
 private:
     platform::Window m_window;
-    platform::val m_ok = platform::val::null();
+    platform::WindowControls m_controls;
+    std::unique_ptr<platform::Control> m_client;
+    platform::Control *m_ok = nullptr;
     unsigned m_serial;
 };
 

@@ -1,40 +1,18 @@
-// The entry point: builds Main from the shared design and shows it. The
-// browser's event loop runs the program from then on; the objects live until
-// the program ends.
+// The entry point: makes the program and starts it. The browser's event loop
+// runs it from then on; End frees it once the event that ended it is done.
 
-#include <memory>
-
-#include "aboutinstance.h"
 #include "formsruntime.h"
-#include "main.h"
-
-namespace {
-
-using namespace orvanta;
-
-struct Program
-{
-    // Empty until Help > About is first chosen; survives the box's closing.
-    std::unique_ptr<AboutInstance> aboutInstance;
-    std::unique_ptr<Main> main;
-};
-
-Program *program = nullptr;
-
-} // namespace
+#include "program.h"
 
 int main()
 {
+    using namespace orvanta;
+    static Program *program = nullptr;
     program = new Program;
-    program->main = std::make_unique<Main>([] { mnuAbout_Click(program->aboutInstance); },
-                                           [] { forms::End(); });
-    // End frees the windows, About box included, once the event that ended
-    // the program is done.
     platform::OnEnd([] {
         delete program;
         program = nullptr;
     });
-    program->main->centre();
-    program->main->show();
+    program->start();
     return 0;
 }

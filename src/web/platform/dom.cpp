@@ -8,7 +8,7 @@
 
 #include <emscripten.h>
 
-#include "formsruntime.h"
+#include "runtimeerror.h"
 
 namespace orvanta::platform {
 namespace {
@@ -50,11 +50,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE void orvanta_dispatch(int id, emscripten::EM_VAL
     try {
         handler(event);
     } catch (const std::bad_alloc &) {
-        ReportRunTimeError("Out of memory");
+        forms::ReportRunTimeError("Out of memory");
     } catch (const std::exception &error) {
-        ReportRunTimeError(error.what());
+        forms::ReportRunTimeError(error.what());
     } catch (...) {
-        ReportRunTimeError("Unknown error");
+        forms::ReportRunTimeError("Unknown error");
     }
 }
 

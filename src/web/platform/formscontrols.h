@@ -13,5 +13,7 @@ using TextBox = platform::Control;
 using Label = platform::Control;
 using CommandButton = platform::Control;
 using TabStrip = platform::TabStrip;
+// What controls are created on: the window's client area or a strip's page.
+using Container = platform::Control;
 
 } // namespace orvanta::forms

@@ -1,13 +1,12 @@
 #include "formsruntime.h"
 
-#include <cstdio>
 #include <string>
 
 #include <emscripten.h>
 
 #include "dom.h"
-#include "messagebox.h"
-#include "program.h"
+#include "forms.h"
+#include "product.h"
 #include "tabstrip.h"
 #include "window.h"
 
@@ -84,11 +83,6 @@ void SetTab(TabStrip *strip, std::int16_t index)
     strip->setTab(index);
 }
 
-void MsgBox(std::string_view prompt, int style, std::string_view title)
-{
-    platform::MsgBox(std::string(prompt), style, std::string(title));
-}
-
 std::string DecimalSeparator()
 {
     // The browser's language, read now: it can change while the page is open.
@@ -101,9 +95,14 @@ std::string DecimalSeparator()
     return ".";
 }
 
-void End()
+void End(int exitStatus)
 {
-    platform::End(0);
+    platform::ForgetHandlers();
+    orvanta_show_ended(exitStatus, std::string(ProductTitle).c_str());
+    // The windows' objects may be running the handler that ended the
+    // program: they are freed when it has returned.
+    if (releaseAtEnd())
+        emscripten_async_call([](void *) { releaseAtEnd()(); }, nullptr, 0);
 }
 
 } // namespace forms
@@ -113,27 +112,6 @@ namespace platform {
 void OnEnd(void (*release)())
 {
     releaseAtEnd() = release;
-}
-
-void End(int exitStatus)
-{
-    ForgetHandlers();
-    orvanta_show_ended(exitStatus, std::string(ProductTitle).c_str());
-    // The windows' objects may be running the handler that ended the
-    // program: they are freed when it has returned.
-    if (releaseAtEnd())
-        emscripten_async_call([](void *) { releaseAtEnd()(); }, nullptr, 0);
-}
-
-void ReportRunTimeError(std::string_view description)
-{
-    static bool reporting = false;
-    if (!reporting) {
-        reporting = true;
-        std::fprintf(stderr, "Orvanta: run-time error: %.*s\n", static_cast<int>(description.size()), description.data());
-        MsgBox("Run-time error:\n\n" + std::string(description), forms::Critical, std::string(ProductTitle));
-    }
-    End(RunTimeErrorExitCode);
 }
 
 } // namespace platform

@@ -17,22 +17,11 @@ TabStrip::TabStrip(val parent, std::string_view name, const forms::TwipsRect &re
     SetSize(m_tabs, rect.width, tabHeightTwips);
 }
 
-val TabStrip::addPage(std::string_view caption)
+forms::Container *TabStrip::addPage(std::string_view caption)
 {
-    return addPage(caption, static_cast<int>(m_pages.size()));
-}
-
-val TabStrip::addPage(std::string_view caption, int designIndex)
-{
-    const std::string id = m_name + "-" + std::to_string(designIndex);
-    val tab = Create("button", val::null(), "tab");
-    // Tabs stand in the design's order whatever order the pages come in.
-    val before = val::null();
-    for (const Page &other : m_pages) {
-        if (other.designIndex > designIndex && before.isNull())
-            before = other.tab;
-    }
-    m_tabs.call<void>("insertBefore", tab, before);
+    const int index = static_cast<int>(m_pages.size());
+    const std::string id = m_name + "-" + std::to_string(index);
+    val tab = Create("button", m_tabs, "tab");
     tab.set("textContent", std::string(caption));
     tab.set("id", id + "-tab");
     tab.set("tabIndex", -1);
@@ -46,34 +35,37 @@ val TabStrip::addPage(std::string_view caption, int designIndex)
     panel.set("hidden", true);
     panel.call<void>("setAttribute", std::string("role"), std::string("tabpanel"));
     panel.call<void>("setAttribute", std::string("aria-labelledby"), id + "-tab");
-    m_pages.push_back({tab, panel, designIndex});
+    m_pages.push_back({tab, std::make_unique<Control>(panel)});
 
-    Listen(tab, "click", [this, designIndex](val) {
-        setTab(designIndex);
-        page(designIndex)->tab.call<void>("focus");
-    });
+    Listen(tab, "click", [this, index](val) { select(index, true); });
     Listen(tab, "keydown", [this](val event) {
         const std::string key = event["key"].as<std::string>();
         if (key != "ArrowLeft" && key != "ArrowRight")
             return;
         event.call<void>("preventDefault");
         const int count = static_cast<int>(m_pages.size());
-        const int next = (m_current + (key == "ArrowRight" ? 1 : count - 1)) % count;
-        setTab(next);
-        page(next)->tab.call<void>("focus");
+        select((m_current + (key == "ArrowRight" ? 1 : count - 1)) % count, true);
     });
     if (m_current < 0)
-        setTab(designIndex);
-    return panel;
+        setTab(index);
+    return m_pages.back().panel.get();
 }
 
-const TabStrip::Page *TabStrip::page(int designIndex) const
+forms::Container *TabStrip::page(int index) const
 {
-    for (const Page &candidate : m_pages) {
-        if (candidate.designIndex == designIndex)
-            return &candidate;
-    }
-    return nullptr;
+    return index >= 0 && index < static_cast<int>(m_pages.size()) ? m_pages[std::size_t(index)].panel.get() : nullptr;
+}
+
+void TabStrip::visitLast(int index)
+{
+    m_element.call<void>("appendChild", page(index)->element());
+}
+
+void TabStrip::select(int index, bool focus)
+{
+    setTab(index);
+    if (focus)
+        m_pages[std::size_t(index)].tab.call<void>("focus");
 }
 
 void TabStrip::setTab(int index)
@@ -81,11 +73,11 @@ void TabStrip::setTab(int index)
     if (!page(index))
         return;
     m_current = index;
-    for (Page &candidate : m_pages) {
-        const bool current = candidate.designIndex == index;
-        candidate.panel.set("hidden", !current);
-        candidate.tab.set("tabIndex", current ? 0 : -1);
-        candidate.tab.call<void>("setAttribute", std::string("aria-selected"), std::string(current ? "true" : "false"));
+    for (std::size_t i = 0; i < m_pages.size(); ++i) {
+        const bool current = static_cast<int>(i) == index;
+        m_pages[i].panel->element().set("hidden", !current);
+        m_pages[i].tab.set("tabIndex", current ? 0 : -1);
+        m_pages[i].tab.call<void>("setAttribute", std::string("aria-selected"), std::string(current ? "true" : "false"));
     }
 }
 

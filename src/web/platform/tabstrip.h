@@ -5,10 +5,12 @@
 // pages keep their contents. The strip is one stop of the Tab key, on its
 // current tab; Left and Right choose the neighbouring page.
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "dom.h"
+#include "formscontrols.h"
 
 namespace orvanta::platform {
 
@@ -19,11 +21,13 @@ public:
     TabStrip(const TabStrip &) = delete;
     TabStrip &operator=(const TabStrip &) = delete;
 
-    // A new page with its tab; controls are placed on it from the strip's corner.
-    val addPage(std::string_view caption);
-    // Pages are added in the order they are visited by the Tab key; index
-    // counts in the design's order (pages added with designIndex).
-    val addPage(std::string_view caption, int designIndex);
+    // A new page with its tab; controls are placed on it from the strip's
+    // corner. Pages count from 0 in the order they are added.
+    forms::Container *addPage(std::string_view caption);
+    forms::Container *page(int index) const;
+    // Moves the page's elements after the others': the Tab key visits the
+    // pages of a strip in the order of their elements.
+    void visitLast(int index);
 
     void setTab(int index);
     int tab() const { return m_current; }
@@ -33,10 +37,9 @@ private:
     struct Page
     {
         val tab;
-        val panel;
-        int designIndex;
+        std::unique_ptr<Control> panel;
     };
-    const Page *page(int designIndex) const;
+    void select(int index, bool focus);
 
     val m_element;
     val m_tabs;

@@ -1,6 +1,9 @@
 #include "window.h"
 
+#include <memory>
 #include <string>
+
+#include "centring.h"
 
 namespace orvanta::platform {
 namespace {
@@ -68,7 +71,8 @@ void WrapTab(val root, val event)
 
 } // namespace
 
-Window::Window(const forms::WindowDesign &design, std::string_view iconFile, std::string_view role)
+Window::Window(const forms::WindowDesign &design, std::string_view role)
+    : m_cancelName(design.cancelButton)
 {
     val desktop = val::global("document").call<val>("getElementById", std::string("desktop"));
     m_root = Create("div", desktop, "window");
@@ -81,7 +85,7 @@ Window::Window(const forms::WindowDesign &design, std::string_view iconFile, std
 
     val caption = Create("div", m_root, "caption");
     val icon = Create("img", caption, "icon");
-    icon.set("src", std::string(iconFile));
+    icon.set("src", std::string(design.icon.file));
     icon.set("alt", std::string());
     val text = Create("span", caption, "title");
     text.set("id", std::string(design.name) + "-caption");
@@ -94,6 +98,8 @@ Window::Window(const forms::WindowDesign &design, std::string_view iconFile, std
     m_client = Create("div", m_root, "client");
     SetSize(m_client, design.clientWidth, design.clientHeight);
     ApplyFont(m_client, design.font);
+    if (!design.background.isNone())
+        m_client["style"].set("backgroundImage", "url(\"" + std::string(design.background.file) + "\")");
 
     Listen(m_root, "keydown", [this](val event) { onKeyDown(event); });
     Listen(m_root, "keyup", [this](val event) {
@@ -111,11 +117,6 @@ Window::Window(const forms::WindowDesign &design, std::string_view iconFile, std
 Window::~Window()
 {
     m_root.call<void>("remove");
-}
-
-void Window::setBackground(std::string_view file)
-{
-    m_client["style"].set("backgroundImage", "url(\"" + std::string(file) + "\")");
 }
 
 void Window::setMenus(std::vector<Menu> menus)
@@ -302,13 +303,13 @@ void Window::onKeyDown(val event)
         event.call<void>("preventDefault");
         if (!button.isNull())
             button.call<void>("click");
-    } else if ((key == "Enter" || key == "Escape") && tag == "BUTTON" && !m_cancel.isNull()
-               && m_root["dataset"]["window"].as<std::string>() != "Main") {
+    } else if (key == "Enter" && tag == "BUTTON" && !m_cancelName.empty()) {
+        // In a dialog Enter presses the focused button, as the desktop does.
         event.call<void>("preventDefault");
-        (key == "Escape" ? m_cancel : target).call<void>("click");
-    } else if (key == "Escape" && !m_cancel.isNull()) {
+        target.call<void>("click");
+    } else if (key == "Escape" && !m_cancelName.empty()) {
         event.call<void>("preventDefault");
-        m_cancel.call<void>("click");
+        m_root.call<val>("querySelector", ".client [data-name=\"" + m_cancelName + "\"]").call<void>("click");
     }
 }
 
@@ -316,11 +317,6 @@ void Window::onClose(std::function<void()> closed)
 {
     val close = m_root.call<val>("querySelector", std::string(".caption .close"));
     Listen(close, "click", [closed = std::move(closed)](val) { closed(); });
-}
-
-void Window::setCancelButton(val button)
-{
-    m_cancel = button;
 }
 
 void Window::makeMovable()
@@ -356,12 +352,18 @@ void Window::centre()
     m_root.set("hidden", false);
     const double width = m_root["offsetWidth"].as<double>();
     const double height = m_root["offsetHeight"].as<double>();
+    // The work area is the visible part of the desktop, in its own
+    // (possibly zoomed) pixels.
+    const double zoom = desktop["style"]["zoom"].as<std::string>().empty()
+                            ? 1.0
+                            : std::stod(desktop["style"]["zoom"].as<std::string>());
     const double areaWidth = desktop["clientWidth"].as<double>();
-    const double areaHeight = val::global("innerHeight").as<double>();
+    const double areaHeight = val::global("innerHeight").as<double>() / zoom;
     m_root.set("hidden", hidden);
-    // A frame larger than the area keeps its top-left corner inside it.
-    m_root["style"].set("left", std::to_string(std::max(0.0, (areaWidth - width) / 2)) + "px");
-    m_root["style"].set("top", std::to_string(std::max(0.0, (areaHeight - height) / 2)) + "px");
+    const forms::ScreenPoint corner = forms::CentredTopLeft(
+        {static_cast<int>(width), static_cast<int>(height)}, {0, 0, static_cast<int>(areaWidth), static_cast<int>(areaHeight)});
+    m_root["style"].set("left", std::to_string(corner.x) + "px");
+    m_root["style"].set("top", std::to_string(corner.y) + "px");
 }
 
 void Window::show()

@@ -32,8 +32,9 @@ struct Menu
 class Window
 {
 public:
-    // role: "dialog" for a dialog box, empty for the main window.
-    Window(const forms::WindowDesign &design, std::string_view iconFile, std::string_view role);
+    // role: "dialog" for a dialog box, empty for the main window. The icon,
+    // background picture and cancel button come from the design.
+    Window(const forms::WindowDesign &design, std::string_view role);
     Window(const Window &) = delete;
     Window &operator=(const Window &) = delete;
     ~Window();
@@ -41,14 +42,9 @@ public:
     val root() const { return m_root; }
     val client() const { return m_client; }
 
-    // A picture under the client area's controls, at its natural size.
-    void setBackground(std::string_view file);
     void setMenus(std::vector<Menu> menus);
     // The close box, and Alt+F4's stand-in.
     void onClose(std::function<void()> closed);
-    // Enter in one of the window's text boxes clicks the default button;
-    // with a cancel button, Escape clicks it.
-    void setCancelButton(val button);
     // The caption bar moves the window.
     void makeMovable();
 
@@ -68,7 +64,7 @@ private:
     std::vector<val> m_popups;
     std::vector<Menu> m_menus;
     std::vector<std::function<void()>> m_shortcuts;
-    val m_cancel = val::null();
+    std::string m_cancelName;
     val m_focusBeforeMenu = val::null();
     bool m_altAlone = false;
 };

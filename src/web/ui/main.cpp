@@ -1,74 +1,99 @@
 #include "main.h"
 
+#include <algorithm>
+#include <string>
+
 #include "mainhandlers.h"
 
 namespace orvanta {
-namespace {
 
 using platform::val;
 
-platform::MenuItem ItemOf(const MenuDesign &design, std::function<void()> chosen)
+Main::Main(MainEvents &events)
+    : m_events(events)
+    , m_window(MainWindowDesign, {})
+    , m_client(std::make_unique<platform::Control>(m_window.client()))
 {
-    const std::string aria = design.shortcut == ShortcutKey::CtrlQ ? "Control+Q" : "F2";
-    return {std::string(design.itemCaption), std::string(design.shortcutText), aria, std::string(design.itemName),
-            std::move(chosen)};
+    createMenus();
+    m_window.onClose([this] { m_events.closed(); });
+    createTabStrips();
+    createPages();
+
+    forms::CommandButton *exit = m_controls.createCommandButton(ExitButtonDesign(), m_client.get());
+    m_controls.onClick(exit, [] { Command11_Click(); });
+
+    setTabOrder();
+    Form_Load({strip(SSTab1Design.name), strip(SSTab2Design.name)});
 }
 
-} // namespace
+Main::~Main() = default;
 
-Main::Main(std::function<void()> aboutRequested, std::function<void()> closed)
-    : m_window(MainWindowDesign, "icons/orvanta-16.png", {})
+void Main::createMenus()
 {
     std::vector<platform::Menu> menus;
     for (const MenuDesign &design : MainMenus) {
-        std::function<void()> chosen = design.command == MenuCommand::Exit ? std::function<void()>([] { mnuExit_Click(); })
-                                                                            : aboutRequested;
-        menus.push_back({std::string(design.menuCaption), std::string(design.menuName), {ItemOf(design, chosen)}});
+        const std::string aria = design.shortcut == ShortcutKey::CtrlQ ? "Control+Q" : "F2";
+        const MenuCommand command = design.command;
+        menus.push_back({std::string(design.menuCaption),
+                         std::string(design.menuName),
+                         {{std::string(design.itemCaption), std::string(design.shortcutText), aria,
+                           std::string(design.itemName), [this, command] { m_events.menuChosen(command); }}}});
     }
     m_window.setMenus(std::move(menus));
-    m_window.setBackground("background.jpg");
-    m_window.onClose(std::move(closed));
+}
 
-    const auto makeStrip = [](const StripDesign &design, val parent) {
-        return std::make_unique<platform::TabStrip>(parent, design.name, design.rect, TabHeightTwips);
-    };
-    m_sstab1 = makeStrip(SSTab1Design, m_window.client());
-    val areas = m_sstab1->addPage(SSTab1Design.captions[0]);
-    val volumes = m_sstab1->addPage(SSTab1Design.captions[1]);
-    m_sstab2 = makeStrip(SSTab2Design, areas);
-    m_sstab3 = makeStrip(SSTab3Design, volumes);
+void Main::createTabStrips()
+{
+    for (std::size_t i = 0; i < MainStrips.size(); ++i) {
+        const StripDesign &design = *MainStrips[i];
+        val parent = design.parent.empty() ? m_window.client() : strip(design.parent)->page(design.parentPage)->element();
+        m_strips[i] = std::make_unique<platform::TabStrip>(parent, design.name, design.rect, TabHeightTwips);
+        for (std::string_view caption : design.captions)
+            m_strips[i]->addPage(caption);
+        m_strips[i]->setTab(design.designedTab);
+    }
+}
 
-    // Pages join their strips in the order of the Tab key (the volume strip
-    // visits Feet³ before Meter³); each keeps its designed place.
+void Main::createPages()
+{
+    for (const PagePlacement &placement : MainPages) {
+        forms::Container *page = strip(placement.strip->name)->page(placement.page);
+        m_pages.push_back(std::make_unique<ConverterPage>(*placement.design, page, m_controls));
+    }
+}
+
+// The Tab key visits elements in the order they stand in the page: each
+// control moves after the ones before it in the design's order, and each
+// strip's pages after one another in the order their first controls come.
+void Main::setTabOrder()
+{
     const std::vector<std::string> order = MainTabOrder();
+    const auto rank = [&order](const std::string &name) {
+        return std::find(order.begin(), order.end(), name) - order.begin();
+    };
     std::vector<const PagePlacement *> placements;
     for (const PagePlacement &placement : MainPages)
         placements.push_back(&placement);
-    const auto position = [&order](const PagePlacement *placement) {
-        const std::string first = PageTabOrder(*placement->design).front();
-        return std::find(order.begin(), order.end(), first) - order.begin();
-    };
-    std::sort(placements.begin(), placements.end(),
-              [&](const PagePlacement *a, const PagePlacement *b) { return position(a) < position(b); });
-    for (const PagePlacement *placement : placements) {
-        platform::TabStrip *strip = placement->strip == &SSTab2Design ? m_sstab2.get() : m_sstab3.get();
-        val panel = strip->addPage(placement->strip->captions[std::size_t(placement->page)], placement->page);
-        m_pages.push_back(std::make_unique<ConverterPage>(*placement->design, panel));
+    std::stable_sort(placements.begin(), placements.end(), [&](const PagePlacement *a, const PagePlacement *b) {
+        return rank(PageTabOrder(*a->design).front()) < rank(PageTabOrder(*b->design).front());
+    });
+    for (const PagePlacement *placement : placements)
+        strip(placement->strip->name)->visitLast(placement->page);
+    for (const std::string &name : order) {
+        if (platform::Control *control = m_controls.find(name)) {
+            val element = control->element();
+            element["parentElement"].call<void>("appendChild", element);
+        }
     }
-    m_sstab2->setTab(SSTab2Design.designedTab);
-    m_sstab3->setTab(SSTab3Design.designedTab);
+}
 
-    const forms::ControlDesign exit = ExitButtonDesign();
-    val button = platform::Create("button", m_window.client(), "control centre");
-    button.set("textContent", exit.caption);
-    button["dataset"].set("name", exit.name);
-    button.set("id", exit.name);
-    platform::Place(button, exit.rect);
-    platform::ApplyFont(button, exit.font);
-    m_command11 = std::make_unique<platform::Control>(button);
-    platform::Listen(button, "click", [](val) { Command11_Click(); });
-
-    Form_Load({m_sstab1.get(), m_sstab2.get()});
+platform::TabStrip *Main::strip(std::string_view name) const
+{
+    for (std::size_t i = 0; i < MainStrips.size(); ++i) {
+        if (MainStrips[i]->name == name)
+            return m_strips[i].get();
+    }
+    return nullptr;
 }
 
 void Main::centre()
@@ -79,7 +104,7 @@ void Main::centre()
 void Main::show()
 {
     m_window.show();
-    m_sstab1->element().call<val>("querySelector", std::string("[role=tab][aria-selected=true]")).call<void>("focus");
+    strip(SSTab1Design.name)->element().call<val>("querySelector", std::string("[role=tab][aria-selected=true]")).call<void>("focus");
 }
 
 } // namespace orvanta
