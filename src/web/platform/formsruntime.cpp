@@ -69,8 +69,10 @@ void SetCaption(Label *label, std::string_view caption)
 
 void SetToolTipText(Label *label, std::string_view tip)
 {
-    // The tooltip, and what a screen reader gives as the result's description.
+    // The tooltip, and what a screen reader gives as the result's
+    // description (a title alone would become its name).
     label->element().set("title", std::string(tip));
+    label->element().call<void>("setAttribute", std::string("aria-description"), std::string(tip));
 }
 
 void SetDefault(CommandButton *button)

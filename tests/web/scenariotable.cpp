@@ -1,0 +1,75 @@
+// Prints the shared user scenarios (tests/scenarios/scenarios.h) as JSON, for
+// the page's runner (run-scenarios.py), which plays them in Chromium.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "scenarios.h"
+
+namespace {
+
+using orvanta::scenarios::Op;
+
+const char *NameOf(Op op)
+{
+    switch (op) {
+    case Op::ClickTab: return "ClickTab";
+    case Op::ClickInto: return "ClickInto";
+    case Op::Type: return "Type";
+    case Op::Press: return "Press";
+    case Op::Click: return "Click";
+    case Op::Choose: return "Choose";
+    case Op::EndsBy: return "EndsBy";
+    case Op::ExpectText: return "ExpectText";
+    case Op::ExpectCaption: return "ExpectCaption";
+    case Op::ExpectTip: return "ExpectTip";
+    case Op::ExpectFocus: return "ExpectFocus";
+    case Op::ExpectDefault: return "ExpectDefault";
+    case Op::ExpectWarning: return "ExpectWarning";
+    case Op::ExpectNoWarning: return "ExpectNoWarning";
+    case Op::ExpectWindows: return "ExpectWindows";
+    }
+    return "?";
+}
+
+// UTF-8 passes through; quotes, backslashes and control characters are escaped.
+std::string Quoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            out += escape;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+} // namespace
+
+int main()
+{
+    std::string out = "[";
+    const char *comma = "";
+    for (const auto &scenario : orvanta::scenarios::Scenarios()) {
+        out += comma;
+        comma = ",";
+        out += "\n {\"name\": " + Quoted(scenario.name) + ", \"steps\": [";
+        const char *stepComma = "";
+        for (const auto &step : scenario.steps) {
+            out += stepComma;
+            stepComma = ",";
+            out += "\n  [\"" + std::string(NameOf(step.op)) + "\", " + Quoted(step.target) + ", " + Quoted(step.text) + "]";
+        }
+        out += "]}";
+    }
+    out += "\n]\n";
+    return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() ? 0 : 1;
+}
