@@ -112,11 +112,34 @@ Window::Window(const forms::WindowDesign &design, std::string_view role)
         m_altAlone = false;
     });
     Listen(m_root, "pointerdown", [this](val) { BringToFront(m_root); });
+    // Where the focus goes back to when this window becomes active again.
+    Listen(m_root, "focusin", [this](val event) { m_root.set("orvantaLastFocus", event["target"]); });
 }
 
 Window::~Window()
 {
+    const bool hadFocus = m_root.call<bool>("contains", val::global("document")["activeElement"]);
     m_root.call<void>("remove");
+    if (!hadFocus)
+        return;
+    // As on a desktop, the window in front of the rest becomes active, its
+    // focus where it was.
+    val windows = val::global("document").call<val>("querySelectorAll", std::string("#desktop > .window:not([hidden])"));
+    val front = val::null();
+    int frontZ = -1;
+    for (int i = 0; i < windows["length"].as<int>(); ++i) {
+        const std::string z = windows[i]["style"]["zIndex"].as<std::string>();
+        const int value = z.empty() ? 0 : std::stoi(z);
+        if (value > frontZ) {
+            frontZ = value;
+            front = windows[i];
+        }
+    }
+    if (front.isNull())
+        return;
+    val last = front["orvantaLastFocus"];
+    if (!last.isUndefined() && last["isConnected"].as<bool>())
+        last.call<void>("focus");
 }
 
 void Window::setMenus(std::vector<Menu> menus)
