@@ -3,6 +3,7 @@
 // Elements of the page, placed in twips, and their events delivered to C++.
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include <emscripten/val.h>
@@ -39,14 +40,17 @@ bool ModalOpen();
 class Control
 {
 public:
-    explicit Control(val element) : m_element(std::move(element)) {}
+    explicit Control(val element, std::string name = {}) : m_element(std::move(element)), m_name(std::move(name)) {}
     Control(const Control &) = delete;
     Control &operator=(const Control &) = delete;
 
     val element() const { return m_element; }
+    // The design name; kept here so that finding a control asks the page nothing.
+    const std::string &name() const { return m_name; }
 
 private:
     val m_element;
+    std::string m_name;
 };
 
 } // namespace orvanta::platform

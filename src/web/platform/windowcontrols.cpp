@@ -45,7 +45,7 @@ Control *WindowControls::create(const forms::ControlDesign &design, forms::Conta
         element.call<void>("setAttribute", std::string("aria-label"), design.accessibleName);
     if (!design.accessibleDescription.empty())
         element.call<void>("setAttribute", std::string("aria-description"), design.accessibleDescription);
-    m_controls.push_back(std::make_unique<Control>(element));
+    m_controls.push_back(std::make_unique<Control>(element, design.name));
     return m_controls.back().get();
 }
 
@@ -67,7 +67,7 @@ forms::Label *WindowControls::createLabel(const forms::ControlDesign &design, fo
 Control *WindowControls::find(std::string_view name) const
 {
     for (const auto &control : m_controls) {
-        if (control->element()["dataset"]["name"].as<std::string>() == name)
+        if (control->name() == name)
             return control.get();
     }
     return nullptr;

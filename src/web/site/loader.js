@@ -15,6 +15,8 @@
 
     if (typeof WebAssembly !== 'object') {
         fail('Orvanta cannot run in this browser: it does not support WebAssembly.');
+        // orvanta.js stops at once; its abort keeps this sentence.
+        window.Module = {onAbort: function () {}};
         return;
     }
 
@@ -42,12 +44,12 @@
             fit();
         },
     };
-    const script = document.createElement('script');
-    script.src = 'orvanta.js';
-    script.onerror = function () {
-        fail('Orvanta could not be loaded: the file orvanta.js did not arrive.');
-    };
-    document.head.appendChild(script);
+    // orvanta.js loads beside this file and runs after it (both deferred).
+    window.addEventListener('load', function () {
+        // orvanta.js defines run() as soon as it has arrived and run.
+        if (typeof Module.run === 'undefined')
+            fail('Orvanta could not be loaded: its program file did not arrive.');
+    });
 
     if ('serviceWorker' in navigator && location.protocol !== 'file:')
         navigator.serviceWorker.register('sw.js').catch(function () { /* runs without offline use */ });
