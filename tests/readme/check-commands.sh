@@ -29,6 +29,10 @@ scripts/package-windows                                      | as_shown
 scripts/build-windows                                        | covered "scripts/test-windows, the Windows stage of scripts/test, starts with it"
 scripts/wine-run build-windows/src/win32/Orvanta.exe         | starts alt+F4 scripts/wine-run build-windows/src/win32/Orvanta.exe
 scripts/test-windows                                         | covered "the Windows stage of scripts/test"
+scripts/build-web                                            | covered "scripts/test-web, the browser stage of scripts/test, starts with it"
+scripts/serve-web                                            | serves scripts/serve-web 8779
+scripts/test-web                                             | covered "the browser stage of scripts/test"
+scripts/bench-web                                            | scripts/bench-web 1
 scripts/bench                                                | scripts/bench --benchmark_min_time=0
 scripts/bench-startup                                        | left_out
 scripts/bench-startup-windows                                | scripts/bench-startup-windows 1
@@ -63,6 +67,33 @@ in_suite() {
     echo "proven by the test $2 of $1"
 }
 covered() { echo "$1"; }
+# Starts the server, waits for the address it prints, then fetches the page
+# and the module, which must come as application/wasm; stops the server.
+serves() {
+    local port=${*: -1} line found=
+    "$@" >"$work/serve.log" 2>&1 &
+    local pid=$!
+    for _ in $(seq 600); do
+        if grep -q "http://127.0.0.1:$port/" "$work/serve.log" && curl -sf -o /dev/null "http://127.0.0.1:$port/"; then
+            found=1
+            break
+        fi
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    local status=0
+    if [ -z "$found" ]; then
+        echo "no address printed or nothing served:"; cat "$work/serve.log"; status=1
+    else
+        local wasm type
+        wasm=$(cd build-web/site && ls *.wasm | head -1)
+        type=$(curl -sf -o /dev/null -w '%{content_type}' "http://127.0.0.1:$port/$wasm") || status=1
+        [ "$type" = application/wasm ] || { echo "$wasm served as '$type'"; status=1; }
+    fi
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    return $status
+}
 # Too slow for the test command; README.md says so, and why.
 left_out() {
     tr -s '\n ' '  ' <"$root/README.md" | grep -qF -- "\`$command\` is left out of the test command" ||
