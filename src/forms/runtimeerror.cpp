@@ -1,6 +1,8 @@
 #include "runtimeerror.h"
 
 #include <cstdio>
+#include <exception>
+#include <new>
 #include <string>
 
 #include "forms.h"
@@ -20,5 +22,25 @@ void ReportRunTimeError(std::string_view description)
     }
     End(RunTimeErrorExitCode);
 }
+
+void ReportCurrentException() noexcept
+{
+    // The exception lives on in the caller's catch block, and what() with it.
+    const char *description = "Unknown error";
+    try {
+        throw;
+    } catch (const std::bad_alloc &) {
+        description = "Out of memory";
+    } catch (const std::exception &error) {
+        description = error.what();
+    } catch (...) {
+    }
+    try {
+        forms::ReportRunTimeError(description);
+    } catch (...) {
+        forms::End(forms::RunTimeErrorExitCode);
+    }
+}
+
 
 } // namespace orvanta::forms

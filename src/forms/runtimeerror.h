@@ -16,4 +16,8 @@ inline constexpr int RunTimeErrorExitCode = 70;
 // while the report is open adds no second report.
 void ReportRunTimeError(std::string_view description);
 
+// Reports the exception being handled the same way; call it from a catch
+// block that catches everything.
+void ReportCurrentException() noexcept;
+
 } // namespace orvanta::forms

@@ -1,8 +1,5 @@
 #include "errorreport.h"
 
-#include <exception>
-#include <new>
-
 #include "runtimeerror.h"
 
 namespace orvanta::platform {
@@ -16,12 +13,8 @@ bool GuardedApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::bad_alloc &) {
-        forms::ReportRunTimeError("Out of memory");
-    } catch (const std::exception &error) {
-        forms::ReportRunTimeError(error.what());
     } catch (...) {
-        forms::ReportRunTimeError("Unknown error");
+        forms::ReportCurrentException();
     }
     return true;
 }

@@ -49,12 +49,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void orvanta_dispatch(int id, emscripten::EM_VAL
     const Handler handler = found->second;
     try {
         handler(event);
-    } catch (const std::bad_alloc &) {
-        forms::ReportRunTimeError("Out of memory");
-    } catch (const std::exception &error) {
-        forms::ReportRunTimeError(error.what());
     } catch (...) {
-        forms::ReportRunTimeError("Unknown error");
+        forms::ReportCurrentException();
     }
 }
 

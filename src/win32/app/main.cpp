@@ -13,7 +13,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         return app.exec();
     } catch (...) {
         // The program could not even start: say why instead of vanishing.
-        platform::ReportCurrentException();
+        forms::ReportCurrentException();
         return forms::RunTimeErrorExitCode;
     }
 }

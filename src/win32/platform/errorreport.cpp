@@ -42,24 +42,6 @@ LONG WINAPI reportUnhandled(EXCEPTION_POINTERS *exception)
 
 } // namespace
 
-void ReportCurrentException() noexcept
-{
-    // The exception lives on in the caller's catch block, and what() with it.
-    const char *description = "Unknown error";
-    try {
-        throw;
-    } catch (const std::bad_alloc &) {
-        description = "Out of memory";
-    } catch (const std::exception &error) {
-        description = error.what();
-    } catch (...) {
-    }
-    try {
-        forms::ReportRunTimeError(description);
-    } catch (...) {
-        forms::End(forms::RunTimeErrorExitCode);
-    }
-}
 
 GuardedApplication::GuardedApplication()
 {

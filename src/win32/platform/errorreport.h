@@ -24,11 +24,6 @@ private:
     ComApartment m_com;
 };
 
-// Reports the exception being handled as a run-time error
-// (forms::ReportRunTimeError), which ends the program; call it from a catch
-// block.
-void ReportCurrentException() noexcept;
-
 // Runs one message's handler of a window procedure. An exception must not
 // unwind through Windows' own frames: it is reported here instead, and the
 // message counts as handled.
@@ -38,7 +33,7 @@ LRESULT Guarded(Handler &&handler) noexcept
     try {
         return handler();
     } catch (...) {
-        ReportCurrentException();
+        forms::ReportCurrentException();
         return 0;
     }
 }
