@@ -27,12 +27,17 @@ DesignedWindow::DesignedWindow(const forms::WindowDesign &design, const WindowFr
     , m_frame(frame)
 {
     // Decoding a JPEG is the largest single cost of start-up: it runs while
-    // the controls are made. The whole picture is decoded, so a change of
-    // DPI finds it ready.
+    // the controls are made. Only the part the client area shows is kept; it
+    // is the same part at every DPI, so a change of DPI finds it ready.
+    // Rounded up to four pixels: scaled at the usual DPIs (multiples of 24)
+    // that stays a whole number, so the part stretches exactly as the whole
+    // picture would.
     if (!design.background.isNone()) {
-        m_decoding = std::async(std::launch::async, [name = FromUtf8(design.background.resourceName)] {
+        const auto shown = [](int twips) { return (Twips(twips, forms::StandardDpi) + 4) / 4 * 4; };
+        const SIZE keep{shown(design.clientWidth), shown(design.clientHeight)};
+        m_decoding = std::async(std::launch::async, [name = FromUtf8(design.background.resourceName), keep] {
             const ComApartment com;
-            return Picture(name.c_str());
+            return Picture(name.c_str(), keep);
         });
     }
 }

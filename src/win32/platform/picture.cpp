@@ -1,5 +1,7 @@
 #include "picture.h"
 
+#include <algorithm>
+#include <climits>
 #include <stdexcept>
 #include <system_error>
 
@@ -37,6 +39,11 @@ ResourceBytes resourceBytes(const wchar_t *name)
 } // namespace
 
 Picture::Picture(const wchar_t *resourceName)
+    : Picture(resourceName, SIZE{LONG_MAX, LONG_MAX})
+{
+}
+
+Picture::Picture(const wchar_t *resourceName, SIZE keep)
 {
     const ResourceBytes bytes = resourceBytes(resourceName);
 
@@ -58,9 +65,14 @@ Picture::Picture(const wchar_t *resourceName)
                                 WICBitmapPaletteTypeCustom),
           "WIC converter");
 
-    UINT width = 0;
-    UINT height = 0;
-    check(converter->GetSize(&width, &height), "WIC size");
+    UINT fullWidth = 0;
+    UINT fullHeight = 0;
+    check(converter->GetSize(&fullWidth, &fullHeight), "WIC size");
+    // Only the part kept is converted and copied: no bitmap, nor buffer of
+    // the converter, for the rest.
+    const UINT width = std::min<UINT>(fullWidth, static_cast<UINT>(std::max<LONG>(keep.cx, 0)));
+    const UINT height = std::min<UINT>(fullHeight, static_cast<UINT>(std::max<LONG>(keep.cy, 0)));
+    const WICRect part{0, 0, static_cast<INT>(width), static_cast<INT>(height)};
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = static_cast<LONG>(width);
@@ -73,7 +85,7 @@ Picture::Picture(const wchar_t *resourceName)
     if (!bitmap)
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateDIBSection");
     const UINT stride = width * 4;
-    check(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE *>(pixels)), "WIC pixels");
+    check(converter->CopyPixels(&part, stride, stride * height, static_cast<BYTE *>(pixels)), "WIC pixels");
     GdiFlush();
 
     m_bitmap = std::move(bitmap);

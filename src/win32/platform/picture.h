@@ -15,6 +15,9 @@ public:
     Picture() = default;
     // Throws when the resource is missing or cannot be decoded.
     explicit Picture(const wchar_t *resourceName);
+    // Keeps only the top-left part of the picture, at most keep pixels of it:
+    // for a picture that a window cuts off, what the window can show.
+    Picture(const wchar_t *resourceName, SIZE keep);
 
     // In pixels of the picture itself.
     SIZE size() const { return m_size; }
