@@ -19,12 +19,46 @@ std::map<int, Handler> &handlers()
     return instance;
 }
 
-std::string Pixels(int twips)
+// Exact quarters of a pixel are enough: designs use multiples of 15 twips
+// almost everywhere, and CSS takes fractions.
+double Pixels(int twips)
 {
-    // Exact quarters of a pixel are enough: designs use multiples of 15 twips
-    // almost everywhere, and CSS takes fractions.
-    return std::to_string(twips / 15.0) + "px";
+    return twips / 15.0;
 }
+
+// Building a window makes a few hundred elements: each is made, styled and
+// placed in one call to the page rather than one per property.
+EM_JS(emscripten::EM_VAL, orvanta_create, (const char *tag, emscripten::EM_VAL parent, const char *className), {
+    const element = document.createElement(UTF8ToString(tag));
+    const cls = UTF8ToString(className);
+    if (cls)
+        element.className = cls;
+    const into = Emval.toValue(parent);
+    if (into !== null)
+        into.appendChild(element);
+    return Emval.toHandle(element);
+});
+
+EM_JS(void, orvanta_place, (emscripten::EM_VAL element, double left, double top, double width, double height), {
+    const style = Emval.toValue(element).style;
+    style.left = left + "px";
+    style.top = top + "px";
+    style.width = width + "px";
+    style.height = height + "px";
+});
+
+EM_JS(void, orvanta_set_size, (emscripten::EM_VAL element, double width, double height), {
+    const style = Emval.toValue(element).style;
+    style.width = width + "px";
+    style.height = height + "px";
+});
+
+EM_JS(void, orvanta_set_font, (emscripten::EM_VAL element, const char *family, double points, int weight), {
+    const style = Emval.toValue(element).style;
+    style.fontFamily = UTF8ToString(family);
+    style.fontSize = points + "pt";
+    style.fontWeight = String(weight);
+});
 
 // The listener holds only a number: the handler stays on the C++ side.
 EM_JS(void, orvanta_listen, (emscripten::EM_VAL element, const char *type, int id), {
@@ -56,27 +90,18 @@ extern "C" EMSCRIPTEN_KEEPALIVE void orvanta_dispatch(int id, emscripten::EM_VAL
 
 void Place(val element, const forms::TwipsRect &rect)
 {
-    val style = element["style"];
-    style.set("left", Pixels(rect.left));
-    style.set("top", Pixels(rect.top));
-    style.set("width", Pixels(rect.width));
-    style.set("height", Pixels(rect.height));
+    orvanta_place(element.as_handle(), Pixels(rect.left), Pixels(rect.top), Pixels(rect.width), Pixels(rect.height));
 }
 
 void SetSize(val element, int widthTwips, int heightTwips)
 {
-    element["style"].set("width", Pixels(widthTwips));
-    element["style"].set("height", Pixels(heightTwips));
+    orvanta_set_size(element.as_handle(), Pixels(widthTwips), Pixels(heightTwips));
 }
 
 val Create(std::string_view tag, val parent, std::string_view className)
 {
-    val element = val::global("document").call<val>("createElement", std::string(tag));
-    if (!className.empty())
-        element.set("className", std::string(className));
-    if (!parent.isNull())
-        parent.call<void>("appendChild", element);
-    return element;
+    return val::take_ownership(
+        orvanta_create(std::string(tag).c_str(), parent.as_handle(), std::string(className).c_str()));
 }
 
 void ApplyFont(val element, const forms::FontDesign &font)
@@ -91,10 +116,7 @@ void ApplyFont(val element, const forms::FontDesign &font)
             family += ", \"" + std::string(substitute) + "\"";
     }
     family += font.face == "Algerian" ? ", serif" : ", sans-serif";
-    val style = element["style"];
-    style.set("fontFamily", family);
-    style.set("fontSize", std::to_string(font.points) + "pt");
-    style.set("fontWeight", std::to_string(static_cast<int>(font.weight)));
+    orvanta_set_font(element.as_handle(), family.c_str(), font.points, static_cast<int>(font.weight));
 }
 
 void Listen(val element, std::string_view type, Handler handler)
