@@ -32,6 +32,15 @@
     }
     window.addEventListener('resize', fit);
 
+    // The pictures the page preloads are decoded now, on another thread
+    // while the module compiles, so that the first frame with the window
+    // does not wait for them.
+    for (const link of document.querySelectorAll('link[rel=preload][as=image]')) {
+        const picture = new Image();
+        picture.src = link.href;
+        picture.decode().catch(function () { /* drawn when painted */ });
+    }
+
     window.Module = {
         locateFile: function (file) { return file; },
         onAbort: function () {
