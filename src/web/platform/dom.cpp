@@ -137,4 +137,9 @@ bool ModalOpen()
     return orvanta_modal_open() != 0;
 }
 
+void ClickLater(val element)
+{
+    val::global("setTimeout")(element["click"].call<val>("bind", element));
+}
+
 } // namespace orvanta::platform

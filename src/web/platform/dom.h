@@ -30,6 +30,12 @@ void ApplyFont(val element, const forms::FontDesign &font);
 using Handler = std::function<void(val event)>;
 void Listen(val element, std::string_view type, Handler handler);
 
+// Clicks element once the event being handled is over. A key that presses a
+// button must not click it from inside its own handler: if the click's
+// handler then waits for a message box, the module could not resume through
+// the page's frames between the two, and would dispatch the click again.
+void ClickLater(val element);
+
 // Forgets every handler: the program has ended.
 void ForgetHandlers();
 

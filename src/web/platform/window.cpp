@@ -259,7 +259,7 @@ void Window::onMenuBarKey(val event)
         }
     } else if (key == "Enter" && inPopup) {
         event.call<void>("preventDefault");
-        active.call<void>("click");
+        ClickLater(active);
         return;
     } else if (key.size() == 1) {
         // An access key: "x" in the File menu chooses E&xit.
@@ -267,7 +267,7 @@ void Window::onMenuBarKey(val event)
         for (int i = 0; i < underlined["length"].as<int>(); ++i) {
             if (underlined[i]["textContent"].call<std::string>("toLowerCase") == key) {
                 event.call<void>("preventDefault");
-                underlined[i].call<val>("closest", std::string("button")).call<void>("click");
+                ClickLater(underlined[i].call<val>("closest", std::string("button")));
                 return;
             }
         }
@@ -325,14 +325,14 @@ void Window::onKeyDown(val event)
         val button = m_root.call<val>("querySelector", std::string(".client button.default"));
         event.call<void>("preventDefault");
         if (!button.isNull())
-            button.call<void>("click");
+            ClickLater(button);
     } else if (key == "Enter" && tag == "BUTTON" && !m_cancelName.empty()) {
         // In a dialog Enter presses the focused button, as the desktop does.
         event.call<void>("preventDefault");
-        target.call<void>("click");
+        ClickLater(target);
     } else if (key == "Escape" && !m_cancelName.empty()) {
         event.call<void>("preventDefault");
-        m_root.call<val>("querySelector", ".client [data-name=\"" + m_cancelName + "\"]").call<void>("click");
+        ClickLater(m_root.call<val>("querySelector", ".client [data-name=\"" + m_cancelName + "\"]"));
     }
 }
 

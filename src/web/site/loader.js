@@ -50,7 +50,8 @@
             const loading = document.getElementById('loading');
             if (loading)
                 loading.remove();
-            fit();
+            // main() builds the window right after this returns.
+            setTimeout(fit);
         },
     };
     // orvanta.js loads beside this file and runs after it (both deferred).
