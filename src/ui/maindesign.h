@@ -72,14 +72,21 @@ inline constexpr StripDesign SSTab3Design{
 // lies on.
 inline constexpr std::array<const StripDesign *, 3> MainStrips{&SSTab1Design, &SSTab2Design, &SSTab3Design};
 
-// The strip of that name, or nullptr (for the empty parent of the outer strip).
+// Where the strip of that name stands in MainStrips; MainStrips.size() for
+// none (the empty parent of the outer strip).
+constexpr std::size_t StripIndex(std::string_view name)
+{
+    std::size_t index = 0;
+    while (index < MainStrips.size() && MainStrips[index]->name != name)
+        ++index;
+    return index;
+}
+
+// The strip of that name, or nullptr.
 constexpr const StripDesign *StripNamed(std::string_view name)
 {
-    for (const StripDesign *strip : MainStrips) {
-        if (strip->name == name)
-            return strip;
-    }
-    return nullptr;
+    const std::size_t index = StripIndex(name);
+    return index < MainStrips.size() ? MainStrips[index] : nullptr;
 }
 
 // The converter pages in the order of MainPages: the area strip's two pages,

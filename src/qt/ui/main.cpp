@@ -144,11 +144,7 @@ void Main::createPages()
 
 TabStrip *Main::strip(std::string_view name) const
 {
-    for (std::size_t i = 0; i < MainStrips.size(); ++i) {
-        if (MainStrips[i]->name == name)
-            return m_strips[i];
-    }
-    return nullptr;
+    return m_strips.at(StripIndex(name));
 }
 
 TabStrip *Main::strip(const StripDesign &design) const

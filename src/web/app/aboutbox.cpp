@@ -1,6 +1,5 @@
 #include "aboutbox.h"
 
-#include <set>
 #include <string>
 
 #include "aboutdesign.h"
@@ -10,12 +9,6 @@ namespace orvanta {
 namespace {
 
 using platform::val;
-
-std::set<unsigned> &loadedBoxes()
-{
-    static std::set<unsigned> serials;
-    return serials;
-}
 
 } // namespace
 
@@ -36,10 +29,8 @@ void Unload(AboutForm *form)
 AboutBox::AboutBox()
     : m_window(AboutWindowDesign, "dialog")
     , m_client(std::make_unique<platform::Control>(m_window.client()))
+    , m_tracker(std::make_shared<AboutBox *>(this))
 {
-    static unsigned next = 0;
-    m_serial = ++next;
-    loadedBoxes().insert(m_serial);
 
     for (const forms::ControlDesign &design : AboutControls())
         m_controls.create(design, m_client.get());
@@ -63,10 +54,7 @@ AboutBox::AboutBox()
     m_window.onClose([this] { forms::Unload(this); });
 }
 
-AboutBox::~AboutBox()
-{
-    loadedBoxes().erase(m_serial);
-}
+AboutBox::~AboutBox() = default;
 
 void AboutBox::centre()
 {
@@ -77,11 +65,6 @@ void AboutBox::bringToFront()
 {
     m_window.show();
     m_ok->element().call<void>("focus");
-}
-
-bool AboutBox::loaded(unsigned serial)
-{
-    return loadedBoxes().count(serial) != 0;
 }
 
 } // namespace orvanta

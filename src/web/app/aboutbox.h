@@ -5,6 +5,8 @@
 // bar. Made from the shared About design by platform::WindowControls; OK,
 // Enter, Escape and the close box unload it.
 
+#include <memory>
+
 #include "window.h"
 #include "windowcontrols.h"
 
@@ -23,16 +25,15 @@ public:
     // Shows the box, or brings the open box to the front, with the focus on OK.
     void bringToFront();
 
-    unsigned serial() const { return m_serial; }
-    // Whether the box numbered serial is loaded now.
-    static bool loaded(unsigned serial);
+    // Expires when the box is unloaded (forms::AboutFormRef).
+    std::weak_ptr<AboutBox *> tracker() const { return m_tracker; }
 
 private:
     platform::Window m_window;
     platform::WindowControls m_controls;
     std::unique_ptr<platform::Control> m_client;
     platform::Control *m_ok = nullptr;
-    unsigned m_serial;
+    std::shared_ptr<AboutBox *> m_tracker;
 };
 
 } // namespace orvanta

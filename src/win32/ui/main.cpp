@@ -91,11 +91,7 @@ void Main::createTabStrips()
 
 platform::TabStrip *Main::strip(std::string_view name) const
 {
-    for (std::size_t i = 0; i < MainStrips.size(); ++i) {
-        if (MainStrips[i]->name == name)
-            return m_strips[i].get();
-    }
-    return nullptr;
+    return m_strips.at(StripIndex(name)).get();
 }
 
 void Main::createShownPages()
