@@ -2,12 +2,18 @@
 // with: what every toolkit builds from, checked once.
 
 #include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "aboutdesign.h"
 #include "centring.h"
+#include "decodedpicture.h"
 #include "maindesign.h"
 
 namespace orvanta {
@@ -95,6 +101,124 @@ TEST(AboutDesign, DefaultAndCancelButtonsAreItsButtons)
         EXPECT_EQ(found->kind, forms::ControlKind::CommandButton) << name;
     }
     EXPECT_TRUE(MainWindowDesign.defaultButton.empty() && MainWindowDesign.cancelButton.empty());
+}
+
+// The desktop adapters' picture decoder, on the program's own pictures.
+struct Decoded
+{
+    forms::PictureSize size;
+    std::vector<std::uint32_t> pixels;
+
+    std::uint32_t at(int x, int y) const { return pixels.at(std::size_t(y) * std::size_t(size.width) + std::size_t(x)); }
+};
+
+std::vector<unsigned char> ResourceFile(const char *name)
+{
+    std::ifstream file(std::string(ORVANTA_RESOURCES_DIR) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+Decoded Decode(const std::vector<unsigned char> &file, forms::PictureSize keep)
+{
+    Decoded decoded;
+    decoded.size = forms::DecodePicture(file, keep, [&decoded](forms::PictureSize kept) {
+        decoded.pixels.assign(std::size_t(kept.width) * std::size_t(kept.height), 0xDEADBEEF);
+        return decoded.pixels.data();
+    });
+    return decoded;
+}
+
+TEST(DecodePicture, KeepsTheTopLeftPartOfTheBackground)
+{
+    const std::vector<unsigned char> jpeg = ResourceFile("background.jpg");
+    ASSERT_FALSE(jpeg.empty());
+    const Decoded whole = Decode(jpeg, {5000, 5000});
+    ASSERT_EQ(whole.size.width, 1024);
+    ASSERT_EQ(whole.size.height, 768);
+
+    // The pastel corners, as the gradient is drawn: pink, violet, pale green,
+    // light pink. Ranks of red, green and blue: a higher rank is the stronger
+    // channel; equal ranks are not compared.
+    const struct
+    {
+        int x, y;
+        int red, green, blue;
+    } corners[] = {{8, 8, 3, 1, 2}, {8, 759, 2, 1, 3}, {1015, 8, 1, 2, 1}, {1015, 759, 3, 1, 2}};
+    for (const auto &corner : corners) {
+        const std::uint32_t pixel = whole.at(corner.x, corner.y);
+        const int channel[] = {int(pixel >> 16 & 0xFF), int(pixel >> 8 & 0xFF), int(pixel & 0xFF)};
+        const int rank[] = {corner.red, corner.green, corner.blue};
+        EXPECT_EQ(pixel >> 24, 0xFFu) << corner.x << "," << corner.y;
+        for (int a = 0; a < 3; ++a) {
+            for (int b = 0; b < 3; ++b) {
+                if (rank[a] > rank[b]) {
+                    EXPECT_GT(channel[a], channel[b]) << corner.x << "," << corner.y << " pixel " << std::hex << pixel;
+                }
+            }
+        }
+    }
+
+    const struct
+    {
+        forms::PictureSize keep, kept;
+    } parts[] = {
+        {{656, 492}, {656, 492}}, // what the main window shows
+        {{1024, 768}, {1024, 768}},
+        {{2000, 10}, {1024, 10}},
+        {{1, 1}, {1, 1}},
+        {{0, 492}, {0, 492}},
+        {{-5, -5}, {0, 0}},
+    };
+    for (const auto &part : parts) {
+        const Decoded decoded = Decode(jpeg, part.keep);
+        ASSERT_EQ(decoded.size.width, part.kept.width) << part.keep.width << "x" << part.keep.height;
+        ASSERT_EQ(decoded.size.height, part.kept.height) << part.keep.width << "x" << part.keep.height;
+        for (int y = 0; y < decoded.size.height; ++y) {
+            const auto row = decoded.pixels.begin() + std::ptrdiff_t(y) * decoded.size.width;
+            const auto wholeRow = whole.pixels.begin() + std::ptrdiff_t(y) * whole.size.width;
+            ASSERT_TRUE(std::equal(row, row + decoded.size.width, wholeRow)) << "row " << y;
+        }
+    }
+}
+
+TEST(DecodePicture, TransparentColourOfTheAboutPictureIsClear)
+{
+    const Decoded gif = Decode(ResourceFile("about.gif"), {5000, 5000});
+    ASSERT_EQ(gif.size.width, 170);
+    ASSERT_EQ(gif.size.height, 170);
+    // Premultiplied: a clear pixel is all zero, whatever its colour.
+    EXPECT_EQ(gif.at(0, 0), 0u);
+    EXPECT_EQ(gif.at(169, 0), 0u);
+    EXPECT_EQ(gif.at(85, 85) >> 24, 0xFFu);
+    for (const std::uint32_t pixel : gif.pixels)
+        ASSERT_TRUE(pixel == 0 || pixel >> 24 == 0xFF) << std::hex << pixel;
+}
+
+TEST(DecodePicture, FilesThatAreNoPictureAreRefused)
+{
+    const std::vector<unsigned char> jpeg = ResourceFile("background.jpg");
+    const struct
+    {
+        const char *name;
+        std::vector<unsigned char> bytes;
+    } cases[] = {
+        {"empty", {}},
+        {"text", {'O', 'r', 'v', 'a', 'n', 't', 'a'}},
+        {"JPEG header only", {jpeg.begin(), jpeg.begin() + 64}},
+        {"PNG", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'}},
+        {"GIF without a frame", {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, ';'}},
+    };
+    for (const auto &c : cases) {
+        bool asked = false;
+        EXPECT_THROW(forms::DecodePicture(c.bytes, {10, 10},
+                                          [&asked](forms::PictureSize) -> std::uint32_t * {
+                                              asked = true;
+                                              return nullptr;
+                                          }),
+                     std::runtime_error)
+            << c.name;
+        EXPECT_FALSE(asked) << c.name;
+    }
 }
 
 } // namespace

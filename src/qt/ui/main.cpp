@@ -1,10 +1,7 @@
 #include "main.h"
 
-#include <future>
-
 #include <QCloseEvent>
 #include <QIcon>
-#include <QImageReader>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
@@ -16,6 +13,7 @@
 #include "defaultbutton.h"
 #include "mainevents.h"
 #include "mainhandlers.h"
+#include "picture.h"
 #include "resources.h"
 #include "tabstrip.h"
 #include "twips.h"
@@ -34,9 +32,6 @@ class Backdrop final : public QWidget
 public:
     Backdrop(QWidget *parent, const QSize &size)
         : QWidget(parent)
-        // Decoding the progressive JPEG is the largest single cost of start-up:
-        // it runs on another thread while the rest of the window is built.
-        , m_decoding(std::async(std::launch::async, [size] { return decodeVisiblePart(size); }))
     {
         setFixedSize(size);
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -45,26 +40,35 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        if (m_decoding.valid())
-            m_picture = QPixmap::fromImage(m_decoding.get());
+        if (!m_pictureTaken) {
+            m_picture = QPixmap::fromImage(platform::DecodedPicture(MainWindowDesign.background, size()));
+            m_pictureTaken = true;
+        }
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
         painter.drawPixmap(0, 0, m_picture);
     }
 
 private:
+    QPixmap m_picture;
+    bool m_pictureTaken = false;
+};
+
+QSize ClientSize()
+{
+    return platform::TwipsSize(MainWindowDesign.clientWidth, MainWindowDesign.clientHeight);
+}
+
+} // namespace
+
+void Main::StartDecodingBackground()
+{
     // Only the top-left part is ever seen: decoding just that keeps less than
     // half of the 1024x768 picture in memory.
-    static QImage decodeVisiblePart(const QSize &size)
-    {
-        QImageReader reader(platform::ResourcePath(MainWindowDesign.background));
-        reader.setClipRect(QRect(QPoint(), size).intersected(QRect(QPoint(), reader.size())));
-        return reader.read();
-    }
+    platform::StartDecoding(MainWindowDesign.background, ClientSize());
+}
 
-    std::future<QImage> m_decoding;
-    QPixmap m_picture;
-};
+namespace {
 
 QKeySequence shortcutOf(ShortcutKey key)
 {
@@ -92,7 +96,7 @@ Main::Main(MainEvents &events)
 
     createMenus();
 
-    auto *client = new Backdrop(this, platform::TwipsSize(MainWindowDesign.clientWidth, MainWindowDesign.clientHeight));
+    auto *client = new Backdrop(this, ClientSize());
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

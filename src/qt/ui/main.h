@@ -32,6 +32,10 @@ public:
     explicit Main(MainEvents &events);
     ~Main() override;
 
+    // Starts decoding the background picture on another thread; call it
+    // first thing, and the picture is ready when the window is first painted.
+    static void StartDecodingBackground();
+
     // The four converter pages: Meter², Feet², Meter³, Feet³ to the other unit.
     const std::vector<std::unique_ptr<ConverterPage>> &pages() const { return m_pages; }
 

@@ -26,19 +26,22 @@ DesignedWindow::DesignedWindow(const forms::WindowDesign &design, const WindowFr
     : m_design(design)
     , m_frame(frame)
 {
-    // Decoding a JPEG is the largest single cost of start-up: it runs while
-    // the controls are made. Only the part the client area shows is kept; it
-    // is the same part at every DPI, so a change of DPI finds it ready.
-    // Rounded up to four pixels: scaled at the usual DPIs (multiples of 24)
-    // that stays a whole number, so the part stretches exactly as the whole
-    // picture would.
+    // The background is decoded before the window exists, while the process
+    // holds least: the decoder's buffers for the whole picture come and go
+    // below what the finished window needs. (On another thread, under Wine,
+    // they stayed in memory after the decode.) Only the part the client area
+    // shows is kept; it is the same part at every DPI, so a change of DPI
+    // finds it ready. Rounded up to four pixels: scaled at the usual DPIs
+    // (multiples of 24) that stays a whole number, so the part stretches
+    // exactly as the whole picture would.
     if (!design.background.isNone()) {
         const auto shown = [](int twips) { return (Twips(twips, forms::StandardDpi) + 4) / 4 * 4; };
-        const SIZE keep{shown(design.clientWidth), shown(design.clientHeight)};
-        m_decoding = std::async(std::launch::async, [name = FromUtf8(design.background.resourceName), keep] {
-            const ComApartment com;
-            return Picture(name.c_str(), keep);
-        });
+        try {
+            m_background = Picture(FromUtf8(design.background.resourceName).c_str(),
+                                   SIZE{shown(design.clientWidth), shown(design.clientHeight)});
+        } catch (const std::exception &) {
+            // A picture that cannot be read leaves the plain window colour.
+        }
     }
 }
 
@@ -123,13 +126,6 @@ void DesignedWindow::paintBackground(HDC dc)
     RECT client{};
     GetClientRect(m_hwnd, &client);
     const int dpi = this->dpi();
-    if (m_decoding.valid()) {
-        // A picture that cannot be read leaves the plain window colour.
-        try {
-            m_background = m_decoding.get();
-        } catch (const std::exception &) {
-        }
-    }
     const SIZE picture = m_background.size();
     if (ScaledPixels(picture.cx, dpi) < client.right || ScaledPixels(picture.cy, dpi) < client.bottom)
         FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <future>
 #include <memory>
 #include <string_view>
 
@@ -89,7 +88,6 @@ private:
     std::unique_ptr<WindowControls> m_controls;
     // The background picture: decoded on another thread while the controls
     // are made, taken over by the first paint.
-    std::future<Picture> m_decoding;
     Picture m_background;
     // Where the focus was when the window was last deactivated.
     HWND m_lastFocus = nullptr;

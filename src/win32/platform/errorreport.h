@@ -8,8 +8,8 @@
 namespace orvanta::platform {
 
 // What the program needs before it makes a window, for as long as it runs:
-// the report of run-time errors that escape a handler, COM (the picture
-// decoder, the accessibility annotations) and the common controls. exec()
+// the report of run-time errors that escape a handler, COM (for the
+// accessibility annotations) and the common controls. exec()
 // runs the message loop until the program ends and returns its exit status.
 class GuardedApplication final
 {

@@ -93,8 +93,8 @@ private:
     Interface *m_object = nullptr;
 };
 
-// COM for the thread's lifetime in it: the picture decoder (WIC) and the
-// accessibility annotations are COM objects.
+// COM for the thread's lifetime in it: the accessibility annotations are COM
+// objects.
 class ComApartment final
 {
 public:

@@ -6,9 +6,9 @@
 
 namespace orvanta::platform {
 
-// A picture from the program's resources (RCDATA), decoded once with WIC and
-// kept as a 32-bit bitmap with premultiplied alpha, so transparent pixels
-// show whatever lies beneath.
+// A picture from the program's resources (RCDATA), decoded once and kept as
+// a 32-bit bitmap with premultiplied alpha, so transparent pixels show
+// whatever lies beneath.
 class Picture final
 {
 public:
