@@ -14,7 +14,7 @@ namespace orvanta {
 // OK is the only control that takes the focus; Enter and Escape press it.
 inline constexpr forms::WindowDesign AboutWindowDesign{
     "frmAbout", "About", 5220, 2550, {"MS Sans Serif", 8.25, forms::FontWeight::Regular}, {"about.ico", "IDI_ICON2"},
-    {}, "Command1", "Command1"};
+    {}, "Command1", "Command1", {}};
 
 // What Image1 shows: 170x170 pixels, with a transparent colour.
 inline constexpr forms::ResourceDesign AboutPicture{"about.gif", "ABOUTPICTURE"};

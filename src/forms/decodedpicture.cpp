@@ -47,7 +47,8 @@ std::uint32_t PremultipliedPixel(const stbi_uc *rgba)
 
 } // namespace
 
-PictureSize DecodePicture(std::span<const unsigned char> file, PictureSize keep, const PixelDestination &destination)
+PictureSize DecodePicture(std::span<const unsigned char> file, std::span<const PixelRect> parts,
+                          const PixelDestination &destination)
 {
     if (file.size() > static_cast<std::size_t>(INT_MAX))
         throw std::runtime_error("picture file too large");
@@ -65,15 +66,48 @@ PictureSize DecodePicture(std::span<const unsigned char> file, PictureSize keep,
     if (!decoded)
         throw DecodeError();
 
-    const PictureSize kept{std::clamp(keep.width, 0, width), std::clamp(keep.height, 0, height)};
-    std::uint32_t *out = destination(kept);
     const auto rowBytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(channels);
-    for (int y = 0; y < kept.height; ++y) {
-        const stbi_uc *pixel = decoded.get() + static_cast<std::size_t>(y) * rowBytes;
-        for (int x = 0; x < kept.width; ++x, pixel += channels)
-            *out++ = channels == 4 ? PremultipliedPixel(pixel) : OpaquePixel(pixel);
+    for (const PixelRect &wanted : parts) {
+        const int left = std::clamp(wanted.left, 0, width);
+        const int top = std::clamp(wanted.top, 0, height);
+        const int right = std::clamp(wanted.left + std::max(wanted.width, 0), left, width);
+        const int bottom = std::clamp(wanted.top + std::max(wanted.height, 0), top, height);
+        if (left == right || top == bottom)
+            continue;
+        std::uint32_t *out = destination({left, top, right - left, bottom - top});
+        for (int y = top; y < bottom; ++y) {
+            const stbi_uc *pixel = decoded.get() + static_cast<std::size_t>(y) * rowBytes
+                                   + static_cast<std::size_t>(left) * static_cast<std::size_t>(channels);
+            for (int x = left; x < right; ++x, pixel += channels)
+                *out++ = channels == 4 ? PremultipliedPixel(pixel) : OpaquePixel(pixel);
+        }
     }
-    return kept;
+    return {width, height};
+}
+
+std::vector<PixelRect> BackgroundParts(const WindowDesign &design)
+{
+    const auto roundUp = [](int pixels) { return (pixels + 3) / 4 * 4; };
+    const auto roundDown = [](int pixels) { return pixels / 4 * 4; };
+    // A little beyond the client area, so that however the frame rounds the
+    // client area at a DPI, the picture reaches its edge.
+    const int width = roundDown(TwipsToPixels(design.clientWidth) + 4);
+    const int height = roundDown(TwipsToPixels(design.clientHeight) + 4);
+    const TwipsRect &hidden = design.backgroundHidden;
+    const int left = std::clamp(roundUp(TwipsToPixels(hidden.left)), 0, width);
+    const int top = std::clamp(roundUp(TwipsToPixels(hidden.top)), 0, height);
+    const int right = std::clamp(roundDown(TwipsToPixels(hidden.left + hidden.width)), left, width);
+    const int bottom = std::clamp(roundDown(TwipsToPixels(hidden.top + hidden.height)), top, height);
+    if (left == right || top == bottom)
+        return {{0, 0, width, height}};
+    std::vector<PixelRect> parts;
+    for (const PixelRect &part : {PixelRect{0, 0, width, top}, PixelRect{0, top, left, bottom - top},
+                                  PixelRect{right, top, width - right, bottom - top},
+                                  PixelRect{0, bottom, width, height - bottom}}) {
+        if (part.width > 0 && part.height > 0)
+            parts.push_back(part);
+    }
+    return parts;
 }
 
 } // namespace orvanta::forms

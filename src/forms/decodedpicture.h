@@ -3,28 +3,51 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <vector>
+
+#include "design.h"
 
 namespace orvanta::forms {
 
-// The size of a decoded picture, in its own pixels.
+// The size of a picture, in its own pixels.
 struct PictureSize
 {
     int width = 0;
     int height = 0;
 };
 
-// Where a decoded picture goes: given the size kept, a buffer of width x
-// height pixels, rows from the top, each pixel 0xAARRGGBB with the colour
-// premultiplied by alpha. In memory that is B, G, R, A on a little-endian
-// machine, so a Windows DIB section and Qt's ARGB32_Premultiplied image take
-// the pixels as they are.
-using PixelDestination = std::function<std::uint32_t *(PictureSize kept)>;
+// A rectangle of a picture, in its pixels.
+struct PixelRect
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const PixelRect &) const = default;
+};
+
+// Where a part of a decoded picture goes: given the part, a buffer of its
+// width x height pixels, rows from the top, each pixel 0xAARRGGBB with the
+// colour premultiplied by alpha. In memory that is B, G, R, A on a
+// little-endian machine, so a Windows DIB section and Qt's
+// ARGB32_Premultiplied image take the pixels as they are.
+using PixelDestination = std::function<std::uint32_t *(const PixelRect &part)>;
 
 // Decodes a JPEG (baseline or progressive) or the first frame of a GIF, whose
-// transparent colour gets alpha 0, and writes only its top-left keep part to
-// the destination: for a picture a window cuts off, what the window can show.
-// Returns the size kept. Throws std::runtime_error when the file cannot be
-// decoded, before asking for a destination.
-PictureSize DecodePicture(std::span<const unsigned char> file, PictureSize keep, const PixelDestination &destination);
+// transparent colour gets alpha 0, and writes each of parts, cut to the
+// picture, to the destination; a part outside the picture is left out.
+// Returns the size of the whole picture. Throws std::runtime_error when the
+// file cannot be decoded, before asking for any destination.
+PictureSize DecodePicture(std::span<const unsigned char> file, std::span<const PixelRect> parts,
+                          const PixelDestination &destination);
+
+// The parts of a window's background picture that the window can show, in
+// pixels at the standard DPI: the client area (rounded up) less the design's
+// backgroundHidden, as bands above and below it and pieces left and right of
+// it. Only those are worth keeping. Their edges lie on multiples of four
+// pixels, so scaled by the usual steps of a quarter (125%, 150%, 200%) they
+// stay whole pixels and the parts join without a seam.
+std::vector<PixelRect> BackgroundParts(const WindowDesign &design);
 
 } // namespace orvanta::forms

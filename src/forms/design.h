@@ -119,6 +119,9 @@ struct WindowDesign
     // its handlers (forms::SetDefault).
     std::string_view defaultButton;
     std::string_view cancelButton;
+    // Where the background never shows, because a control that is always
+    // there covers it; empty: nowhere.
+    TwipsRect backgroundHidden;
 };
 
 } // namespace orvanta::forms

@@ -15,11 +15,6 @@
 
 namespace orvanta {
 
-// No default or cancel button: Escape does nothing, and Enter converts the
-// row being edited.
-inline constexpr forms::WindowDesign MainWindowDesign{
-    "Main", "Orvanta - @Tiso", 9780, 7335, {}, {"orvanta.ico", "IDI_ICON1"}, {"background.jpg", "BACKGROUND"}, {}, {}};
-
 enum class ShortcutKey { CtrlQ, F2 };
 
 // What choosing a menu item runs: mnuExit_Click, or mnuAbout_Click.
@@ -67,6 +62,24 @@ inline constexpr StripDesign SSTab2Design{
     "SSTab2", "SSTab1", 0, {240, 720, 9015, 5175}, {MeterSqPage.tabCaption, FeetSqPage.tabCaption}, 0};
 inline constexpr StripDesign SSTab3Design{
     "SSTab3", "SSTab1", 1, {240, 720, 9015, 5175}, {MeterCuPage.tabCaption, FeetCuPage.tabCaption}, 1};
+
+// No default or cancel button: Escape does nothing, and Enter converts the
+// row being edited. The picture shows only around SSTab1 and along its tabs:
+// its page area (below the tabs, less a margin for the frame drawn around
+// it) always covers the picture.
+inline constexpr forms::WindowDesign MainWindowDesign{"Main",
+                                                      "Orvanta - @Tiso",
+                                                      9780,
+                                                      7335,
+                                                      {},
+                                                      {"orvanta.ico", "IDI_ICON1"},
+                                                      {"background.jpg", "BACKGROUND"},
+                                                      {},
+                                                      {},
+                                                      {SSTab1Design.rect.left + 60,
+                                                       SSTab1Design.rect.top + TabHeightTwips + 60,
+                                                       SSTab1Design.rect.width - 120,
+                                                       SSTab1Design.rect.height - TabHeightTwips - 120}};
 
 // The strips in the order they are built: a strip comes after the strip it
 // lies on.

@@ -17,6 +17,16 @@
 #include "maindesign.h"
 
 namespace orvanta {
+namespace forms {
+
+// For the messages of failed comparisons.
+void PrintTo(const PixelRect &r, std::ostream *out)
+{
+    *out << r.width << "x" << r.height << "+" << r.left << "+" << r.top;
+}
+
+} // namespace forms
+
 namespace {
 
 using forms::CentredTopLeft;
@@ -106,10 +116,13 @@ TEST(AboutDesign, DefaultAndCancelButtonsAreItsButtons)
 // The desktop adapters' picture decoder, on the program's own pictures.
 struct Decoded
 {
-    forms::PictureSize size;
+    forms::PixelRect rect;
     std::vector<std::uint32_t> pixels;
 
-    std::uint32_t at(int x, int y) const { return pixels.at(std::size_t(y) * std::size_t(size.width) + std::size_t(x)); }
+    std::uint32_t at(int x, int y) const
+    {
+        return pixels.at(std::size_t(y - rect.top) * std::size_t(rect.width) + std::size_t(x - rect.left));
+    }
 };
 
 std::vector<unsigned char> ResourceFile(const char *name)
@@ -118,23 +131,29 @@ std::vector<unsigned char> ResourceFile(const char *name)
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-Decoded Decode(const std::vector<unsigned char> &file, forms::PictureSize keep)
+std::vector<Decoded> DecodeParts(const std::vector<unsigned char> &file, const std::vector<forms::PixelRect> &parts)
 {
-    Decoded decoded;
-    decoded.size = forms::DecodePicture(file, keep, [&decoded](forms::PictureSize kept) {
-        decoded.pixels.assign(std::size_t(kept.width) * std::size_t(kept.height), 0xDEADBEEF);
-        return decoded.pixels.data();
+    std::vector<Decoded> decoded;
+    decoded.reserve(parts.size());
+    forms::DecodePicture(file, parts, [&decoded](const forms::PixelRect &part) {
+        decoded.push_back({part, std::vector<std::uint32_t>(std::size_t(part.width) * std::size_t(part.height), 0xDEADBEEF)});
+        return decoded.back().pixels.data();
     });
     return decoded;
 }
 
-TEST(DecodePicture, KeepsTheTopLeftPartOfTheBackground)
+Decoded DecodeWhole(const std::vector<unsigned char> &file)
+{
+    std::vector<Decoded> whole = DecodeParts(file, {{0, 0, 5000, 5000}});
+    return whole.empty() ? Decoded{} : whole.front();
+}
+
+TEST(DecodePicture, KeepsTheWantedPartsOfTheBackground)
 {
     const std::vector<unsigned char> jpeg = ResourceFile("background.jpg");
     ASSERT_FALSE(jpeg.empty());
-    const Decoded whole = Decode(jpeg, {5000, 5000});
-    ASSERT_EQ(whole.size.width, 1024);
-    ASSERT_EQ(whole.size.height, 768);
+    const Decoded whole = DecodeWhole(jpeg);
+    ASSERT_EQ(whole.rect, (forms::PixelRect{0, 0, 1024, 768}));
 
     // The pastel corners, as the gradient is drawn: pink, violet, pale green,
     // light pink. Ranks of red, green and blue: a higher rank is the stronger
@@ -160,32 +179,83 @@ TEST(DecodePicture, KeepsTheTopLeftPartOfTheBackground)
 
     const struct
     {
-        forms::PictureSize keep, kept;
-    } parts[] = {
-        {{656, 492}, {656, 492}}, // what the main window shows
-        {{1024, 768}, {1024, 768}},
-        {{2000, 10}, {1024, 10}},
-        {{1, 1}, {1, 1}},
-        {{0, 492}, {0, 492}},
-        {{-5, -5}, {0, 0}},
+        const char *name;
+        std::vector<forms::PixelRect> wanted, kept;
+    } cases[] = {
+        {"the main window's parts", forms::BackgroundParts(MainWindowDesign), forms::BackgroundParts(MainWindowDesign)},
+        {"top-left corner", {{0, 0, 656, 492}}, {{0, 0, 656, 492}}},
+        {"inside, off the corner", {{300, 200, 17, 9}}, {{300, 200, 17, 9}}},
+        {"over the edges: cut to the picture", {{1000, 760, 100, 100}, {-10, -10, 20, 30}}, {{1000, 760, 24, 8}, {0, 0, 10, 20}}},
+        {"outside or empty: left out", {{1024, 0, 10, 10}, {0, 768, 10, 10}, {5, 5, 0, 10}, {5, 5, -3, 10}}, {}},
     };
-    for (const auto &part : parts) {
-        const Decoded decoded = Decode(jpeg, part.keep);
-        ASSERT_EQ(decoded.size.width, part.kept.width) << part.keep.width << "x" << part.keep.height;
-        ASSERT_EQ(decoded.size.height, part.kept.height) << part.keep.width << "x" << part.keep.height;
-        for (int y = 0; y < decoded.size.height; ++y) {
-            const auto row = decoded.pixels.begin() + std::ptrdiff_t(y) * decoded.size.width;
-            const auto wholeRow = whole.pixels.begin() + std::ptrdiff_t(y) * whole.size.width;
-            ASSERT_TRUE(std::equal(row, row + decoded.size.width, wholeRow)) << "row " << y;
+    for (const auto &c : cases) {
+        const std::vector<Decoded> parts = DecodeParts(jpeg, c.wanted);
+        ASSERT_EQ(parts.size(), c.kept.size()) << c.name;
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            const Decoded &part = parts[i];
+            ASSERT_EQ(part.rect, c.kept[i]) << c.name;
+            for (int y = part.rect.top; y < part.rect.top + part.rect.height; ++y) {
+                const auto row = part.pixels.begin() + std::ptrdiff_t(y - part.rect.top) * part.rect.width;
+                const auto wholeRow = whole.pixels.begin() + std::ptrdiff_t(y) * whole.rect.width + part.rect.left;
+                ASSERT_TRUE(std::equal(row, row + part.rect.width, wholeRow)) << c.name << ", row " << y;
+            }
         }
     }
 }
 
+TEST(DecodePicture, BackgroundPartsLeaveOutOnlyWhatIsAlwaysCovered)
+{
+    // The main window: the picture is kept everywhere but inside the page
+    // area of SSTab1, which covers it whatever page is shown.
+    const std::vector<forms::PixelRect> parts = forms::BackgroundParts(MainWindowDesign);
+    const int width = 656, height = 492; // the client area, 652 x 489, and a little more
+    const forms::PixelRect pageArea{forms::TwipsToPixels(SSTab1Design.rect.left),
+                                    forms::TwipsToPixels(SSTab1Design.rect.top + TabHeightTwips),
+                                    forms::TwipsToPixels(SSTab1Design.rect.width),
+                                    forms::TwipsToPixels(SSTab1Design.rect.height - TabHeightTwips)};
+    long long kept = 0;
+    for (const forms::PixelRect &part : parts) {
+        EXPECT_EQ(part.left % 4 + part.top % 4 + part.width % 4 + part.height % 4, 0) << ::testing::PrintToString(part);
+        EXPECT_GE(part.left, 0) << ::testing::PrintToString(part);
+        EXPECT_GE(part.top, 0) << ::testing::PrintToString(part);
+        EXPECT_LE(part.left + part.width, width) << ::testing::PrintToString(part);
+        EXPECT_LE(part.top + part.height, height) << ::testing::PrintToString(part);
+        kept += (long long)part.width * part.height;
+    }
+    // Every pixel that can show (outside the page area, or on the frame
+    // drawn along its edge) is in exactly one part; the page area itself is
+    // left out but for a few pixels of rounding along that frame.
+    const auto inside = [&pageArea](int x, int y, int margin) {
+        return x >= pageArea.left + margin && x < pageArea.left + pageArea.width - margin && y >= pageArea.top + margin
+               && y < pageArea.top + pageArea.height - margin;
+    };
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int in = int(std::count_if(parts.begin(), parts.end(), [x, y](const forms::PixelRect &p) {
+                return x >= p.left && x < p.left + p.width && y >= p.top && y < p.top + p.height;
+            }));
+            if (!inside(x, y, 4))
+                ASSERT_EQ(in, 1) << x << "," << y;
+            else if (inside(x, y, 8))
+                ASSERT_EQ(in, 0) << x << "," << y;
+            else
+                ASSERT_LE(in, 1) << x << "," << y;
+        }
+    }
+    EXPECT_LT(kept * 3, (long long)width * height) << "less than a third of the picture is kept";
+
+    // A window with nothing over its picture keeps all of it.
+    forms::WindowDesign plain = MainWindowDesign;
+    plain.backgroundHidden = {};
+    const std::vector<forms::PixelRect> whole = forms::BackgroundParts(plain);
+    ASSERT_EQ(whole.size(), 1u);
+    EXPECT_EQ(whole.front(), (forms::PixelRect{0, 0, width, height}));
+}
+
 TEST(DecodePicture, TransparentColourOfTheAboutPictureIsClear)
 {
-    const Decoded gif = Decode(ResourceFile("about.gif"), {5000, 5000});
-    ASSERT_EQ(gif.size.width, 170);
-    ASSERT_EQ(gif.size.height, 170);
+    const Decoded gif = DecodeWhole(ResourceFile("about.gif"));
+    ASSERT_EQ(gif.rect, (forms::PixelRect{0, 0, 170, 170}));
     // Premultiplied: a clear pixel is all zero, whatever its colour.
     EXPECT_EQ(gif.at(0, 0), 0u);
     EXPECT_EQ(gif.at(169, 0), 0u);
@@ -210,8 +280,9 @@ TEST(DecodePicture, FilesThatAreNoPictureAreRefused)
     };
     for (const auto &c : cases) {
         bool asked = false;
-        EXPECT_THROW(forms::DecodePicture(c.bytes, {10, 10},
-                                          [&asked](forms::PictureSize) -> std::uint32_t * {
+        const forms::PixelRect part{0, 0, 10, 10};
+        EXPECT_THROW(forms::DecodePicture(c.bytes, {&part, 1},
+                                          [&asked](const forms::PixelRect &) -> std::uint32_t * {
                                               asked = true;
                                               return nullptr;
                                           }),

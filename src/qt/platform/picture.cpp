@@ -1,13 +1,14 @@
 #include "picture.h"
 
+#include <algorithm>
 #include <future>
 #include <span>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 #include <QResource>
 
-#include "decodedpicture.h"
 #include "resources.h"
 
 namespace orvanta::platform {
@@ -16,8 +17,8 @@ namespace {
 struct Decoding
 {
     std::string_view file;
-    QSize keep;
-    std::future<QImage> image;
+    std::vector<forms::PixelRect> parts;
+    std::future<std::vector<PicturePart>> decoded;
 };
 
 // One picture decodes ahead: the main window's background.
@@ -29,38 +30,43 @@ Decoding &Started()
 
 } // namespace
 
-QImage DecodePicture(const forms::ResourceDesign &picture, QSize keep)
+std::vector<PicturePart> DecodePicture(const forms::ResourceDesign &picture, std::vector<forms::PixelRect> parts)
 {
     const QByteArray file = QResource(ResourcePath(picture)).uncompressedData();
-    QImage image;
+    std::vector<PicturePart> kept;
     try {
         forms::DecodePicture(std::span(reinterpret_cast<const unsigned char *>(file.constData()),
                                        static_cast<std::size_t>(file.size())),
-                             {keep.width(), keep.height()}, [&image](forms::PictureSize kept) {
-                                 image = QImage(kept.width, kept.height, QImage::Format_ARGB32_Premultiplied);
+                             parts, [&kept](const forms::PixelRect &part) {
+                                 QImage image(part.width, part.height, QImage::Format_ARGB32_Premultiplied);
                                  if (image.isNull())
                                      throw std::runtime_error("no memory for the picture");
-                                 return reinterpret_cast<std::uint32_t *>(image.bits());
+                                 kept.push_back({QPoint(part.left, part.top), std::move(image)});
+                                 return reinterpret_cast<std::uint32_t *>(kept.back().image.bits());
                              });
     } catch (const std::exception &) {
         return {};
     }
-    return image;
+    return kept;
 }
 
-void StartDecoding(const forms::ResourceDesign &picture, QSize keep)
-{
-    Started() = {picture.file, keep, std::async(std::launch::async, [&picture, keep] {
-                     return DecodePicture(picture, keep);
-                 })};
-}
-
-QImage DecodedPicture(const forms::ResourceDesign &picture, QSize keep)
+void StartDecoding(const forms::ResourceDesign &picture, std::vector<forms::PixelRect> parts)
 {
     Decoding &started = Started();
-    if (started.image.valid() && started.file == picture.file && started.keep == keep)
-        return started.image.get();
-    return DecodePicture(picture, keep);
+    started.file = picture.file;
+    started.parts = parts;
+    started.decoded = std::async(std::launch::async, [&picture, parts = std::move(parts)] {
+        return DecodePicture(picture, parts);
+    });
+}
+
+std::vector<PicturePart> DecodedPicture(const forms::ResourceDesign &picture, std::vector<forms::PixelRect> parts)
+{
+    Decoding &started = Started();
+    if (started.decoded.valid() && started.file == picture.file
+        && std::equal(started.parts.begin(), started.parts.end(), parts.begin(), parts.end()))
+        return started.decoded.get();
+    return DecodePicture(picture, std::move(parts));
 }
 
 } // namespace orvanta::platform

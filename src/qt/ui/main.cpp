@@ -26,7 +26,8 @@ using platform::FromUtf8;
 using platform::TabStrip;
 
 // The client area: the pastel picture at its natural size from the top-left
-// corner, cut off where the window ends.
+// corner, cut off where the window ends. Only the parts of it that can show
+// are kept.
 class Backdrop final : public QWidget
 {
 public:
@@ -41,34 +42,19 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         if (!m_pictureTaken) {
-            m_picture = QPixmap::fromImage(platform::DecodedPicture(MainWindowDesign.background, size()));
+            m_picture = platform::DecodedPicture(MainWindowDesign.background, forms::BackgroundParts(MainWindowDesign));
             m_pictureTaken = true;
         }
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
-        painter.drawPixmap(0, 0, m_picture);
+        for (const platform::PicturePart &part : m_picture)
+            painter.drawImage(part.at, part.image);
     }
 
 private:
-    QPixmap m_picture;
+    std::vector<platform::PicturePart> m_picture;
     bool m_pictureTaken = false;
 };
-
-QSize ClientSize()
-{
-    return platform::TwipsSize(MainWindowDesign.clientWidth, MainWindowDesign.clientHeight);
-}
-
-} // namespace
-
-void Main::StartDecodingBackground()
-{
-    // Only the top-left part is ever seen: decoding just that keeps less than
-    // half of the 1024x768 picture in memory.
-    platform::StartDecoding(MainWindowDesign.background, ClientSize());
-}
-
-namespace {
 
 QKeySequence shortcutOf(ShortcutKey key)
 {
@@ -83,6 +69,11 @@ QKeySequence shortcutOf(ShortcutKey key)
 
 } // namespace
 
+void Main::StartDecodingBackground()
+{
+    platform::StartDecoding(MainWindowDesign.background, forms::BackgroundParts(MainWindowDesign));
+}
+
 Main::Main(MainEvents &events)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
@@ -96,7 +87,7 @@ Main::Main(MainEvents &events)
 
     createMenus();
 
-    auto *client = new Backdrop(this, ClientSize());
+    auto *client = new Backdrop(this, platform::TwipsSize(MainWindowDesign.clientWidth, MainWindowDesign.clientHeight));
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

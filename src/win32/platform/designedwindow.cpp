@@ -29,16 +29,12 @@ DesignedWindow::DesignedWindow(const forms::WindowDesign &design, const WindowFr
     // The background is decoded before the window exists, while the process
     // holds least: the decoder's buffers for the whole picture come and go
     // below what the finished window needs. (On another thread, under Wine,
-    // they stayed in memory after the decode.) Only the part the client area
-    // shows is kept; it is the same part at every DPI, so a change of DPI
-    // finds it ready. Rounded up to four pixels: scaled at the usual DPIs
-    // (multiples of 24) that stays a whole number, so the part stretches
-    // exactly as the whole picture would.
+    // they stayed in memory after the decode.) Only the parts the client area
+    // shows are kept; they are the same at every DPI, so a change of DPI
+    // finds them ready.
     if (!design.background.isNone()) {
-        const auto shown = [](int twips) { return (Twips(twips, forms::StandardDpi) + 4) / 4 * 4; };
         try {
-            m_background = Picture(FromUtf8(design.background.resourceName).c_str(),
-                                   SIZE{shown(design.clientWidth), shown(design.clientHeight)});
+            m_background = Picture(FromUtf8(design.background.resourceName).c_str(), forms::BackgroundParts(design));
         } catch (const std::exception &) {
             // A picture that cannot be read leaves the plain window colour.
         }
@@ -126,9 +122,7 @@ void DesignedWindow::paintBackground(HDC dc)
     RECT client{};
     GetClientRect(m_hwnd, &client);
     const int dpi = this->dpi();
-    const SIZE picture = m_background.size();
-    if (ScaledPixels(picture.cx, dpi) < client.right || ScaledPixels(picture.cy, dpi) < client.bottom)
-        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     m_background.draw(dc, 0, 0, dpi);
 }
 

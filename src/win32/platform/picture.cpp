@@ -33,45 +33,44 @@ ResourceBytes resourceBytes(const wchar_t *name)
 } // namespace
 
 Picture::Picture(const wchar_t *resourceName)
-    : Picture(resourceName, SIZE{LONG_MAX, LONG_MAX})
+    : Picture(resourceName, {{0, 0, INT_MAX, INT_MAX}})
 {
 }
 
-Picture::Picture(const wchar_t *resourceName, SIZE keep)
+Picture::Picture(const wchar_t *resourceName, const std::vector<forms::PixelRect> &parts)
 {
     const ResourceBytes bytes = resourceBytes(resourceName);
-    const auto clamped = [](LONG length) { return static_cast<int>(std::min<LONG>(length, INT_MAX)); };
-    UniqueBitmap bitmap;
-    const forms::PictureSize size = forms::DecodePicture(
-        {bytes.data, bytes.size}, {clamped(keep.cx), clamped(keep.cy)}, [&bitmap](forms::PictureSize kept) {
-            BITMAPINFO info{};
-            info.bmiHeader.biSize = sizeof info.bmiHeader;
-            info.bmiHeader.biWidth = kept.width;
-            info.bmiHeader.biHeight = -kept.height; // top-down, as decoded
-            info.bmiHeader.biPlanes = 1;
-            info.bmiHeader.biBitCount = 32;
-            info.bmiHeader.biCompression = BI_RGB;
-            void *pixels = nullptr;
-            bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-            if (!bitmap)
-                throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateDIBSection");
-            return static_cast<std::uint32_t *>(pixels);
-        });
+    forms::DecodePicture({bytes.data, bytes.size}, parts, [this](const forms::PixelRect &part) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = part.width;
+        info.bmiHeader.biHeight = -part.height; // top-down, as decoded
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void *pixels = nullptr;
+        UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+        if (!bitmap)
+            throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateDIBSection");
+        m_parts.push_back({part, std::move(bitmap)});
+        return static_cast<std::uint32_t *>(pixels);
+    });
     GdiFlush();
-    m_bitmap = std::move(bitmap);
-    m_size = {size.width, size.height};
 }
 
 void Picture::draw(HDC dc, int x, int y, int dpi) const
 {
-    if (!m_bitmap)
-        return;
     HDC source = CreateCompatibleDC(dc);
-    {
-        const SelectedObject selected(source, m_bitmap.get());
-        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        GdiAlphaBlend(dc, x, y, ScaledPixels(m_size.cx, dpi), ScaledPixels(m_size.cy, dpi), source, 0, 0, m_size.cx,
-                      m_size.cy, blend);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    for (const Part &part : m_parts) {
+        const SelectedObject selected(source, part.bitmap.get());
+        // Each edge scaled on its own, so that neighbouring parts meet.
+        const int left = ScaledPixels(part.rect.left, dpi);
+        const int top = ScaledPixels(part.rect.top, dpi);
+        const int right = ScaledPixels(part.rect.left + part.rect.width, dpi);
+        const int bottom = ScaledPixels(part.rect.top + part.rect.height, dpi);
+        GdiAlphaBlend(dc, x + left, y + top, right - left, bottom - top, source, 0, 0, part.rect.width,
+                      part.rect.height, blend);
     }
     DeleteDC(source);
 }
