@@ -49,6 +49,7 @@ DesignedWindow::~DesignedWindow()
 
 void DesignedWindow::create()
 {
+    StartCommonControls();
     WNDCLASSEXW windowClass{};
     windowClass.lpfnWndProc = windowProc;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);

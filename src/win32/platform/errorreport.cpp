@@ -5,8 +5,6 @@
 #include <new>
 #include <string>
 
-#include <commctrl.h>
-
 #include "forms.h"
 #include "messageloop.h"
 
@@ -48,9 +46,6 @@ GuardedApplication::GuardedApplication()
     // A structured exception (an access violation, a division by zero) that
     // no one handled is reported too.
     SetUnhandledExceptionFilter(reportUnhandled);
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                        ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
 }
 
 int GuardedApplication::exec()

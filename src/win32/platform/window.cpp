@@ -2,11 +2,23 @@
 
 #include <system_error>
 
+#include <commctrl.h>
+
 namespace orvanta::platform {
 
 HINSTANCE ProgramInstance()
 {
     return GetModuleHandleW(nullptr);
+}
+
+void StartCommonControls()
+{
+    static const bool started = [] {
+        const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                            ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    static_cast<void>(started);
 }
 
 void RegisterWindowClass(WNDCLASSEXW windowClass)

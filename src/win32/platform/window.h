@@ -9,6 +9,11 @@ namespace orvanta::platform {
 // The module whose resources hold the icons and pictures: the executable.
 HINSTANCE ProgramInstance();
 
+// Starts the common controls (comctl32, loaded on first use), once per run;
+// every window calls it before it is made. Loading them brings the visual
+// styles and the display driver along, several megabytes.
+void StartCommonControls();
+
 // Registers a window class of the program once per run.
 void RegisterWindowClass(WNDCLASSEXW windowClass);
 
