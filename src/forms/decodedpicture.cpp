@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <climits>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
 
-// One small decoder for the desktop adapters, compiled in here. It costs less
-// at start-up than the toolkits' own: Qt's loads its libjpeg plugin, and WIC
-// under Windows loads five DLLs and keeps the whole picture while it decodes.
+// One small decoder for the desktop adapters, compiled in here. Unlike the
+// toolkits' own (Qt's plugins, WIC and the five DLLs it loads under Windows)
+// it needs nothing started, so a window's picture can be decoded first thing,
+// while the process is still small.
 #define STBI_ONLY_JPEG
 #define STBI_ONLY_GIF
 #define STBI_NO_STDIO
@@ -47,8 +49,8 @@ std::uint32_t PremultipliedPixel(const stbi_uc *rgba)
 
 } // namespace
 
-PictureSize DecodePicture(std::span<const unsigned char> file, std::span<const PixelRect> parts,
-                          const PixelDestination &destination)
+void DecodePicture(std::span<const unsigned char> file, std::span<const PixelRect> parts,
+                   const PixelDestination &destination)
 {
     if (file.size() > static_cast<std::size_t>(INT_MAX))
         throw std::runtime_error("picture file too large");
@@ -68,10 +70,13 @@ PictureSize DecodePicture(std::span<const unsigned char> file, std::span<const P
 
     const auto rowBytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(channels);
     for (const PixelRect &wanted : parts) {
-        const int left = std::clamp(wanted.left, 0, width);
-        const int top = std::clamp(wanted.top, 0, height);
-        const int right = std::clamp(wanted.left + std::max(wanted.width, 0), left, width);
-        const int bottom = std::clamp(wanted.top + std::max(wanted.height, 0), top, height);
+        const auto cut = [](std::int64_t edge, int low, int high) {
+            return static_cast<int>(std::clamp<std::int64_t>(edge, low, high));
+        };
+        const int left = cut(wanted.left, 0, width);
+        const int top = cut(wanted.top, 0, height);
+        const int right = cut(std::int64_t{wanted.left} + std::max(wanted.width, 0), left, width);
+        const int bottom = cut(std::int64_t{wanted.top} + std::max(wanted.height, 0), top, height);
         if (left == right || top == bottom)
             continue;
         std::uint32_t *out = destination({left, top, right - left, bottom - top});
@@ -82,7 +87,6 @@ PictureSize DecodePicture(std::span<const unsigned char> file, std::span<const P
                 *out++ = channels == 4 ? PremultipliedPixel(pixel) : OpaquePixel(pixel);
         }
     }
-    return {width, height};
 }
 
 std::vector<PixelRect> BackgroundParts(const WindowDesign &design)

@@ -9,13 +9,6 @@
 
 namespace orvanta::forms {
 
-// The size of a picture, in its own pixels.
-struct PictureSize
-{
-    int width = 0;
-    int height = 0;
-};
-
 // A rectangle of a picture, in its pixels.
 struct PixelRect
 {
@@ -37,10 +30,10 @@ using PixelDestination = std::function<std::uint32_t *(const PixelRect &part)>;
 // Decodes a JPEG (baseline or progressive) or the first frame of a GIF, whose
 // transparent colour gets alpha 0, and writes each of parts, cut to the
 // picture, to the destination; a part outside the picture is left out.
-// Returns the size of the whole picture. Throws std::runtime_error when the
-// file cannot be decoded, before asking for any destination.
-PictureSize DecodePicture(std::span<const unsigned char> file, std::span<const PixelRect> parts,
-                          const PixelDestination &destination);
+// Throws std::runtime_error when the file cannot be decoded, before asking
+// for any destination.
+void DecodePicture(std::span<const unsigned char> file, std::span<const PixelRect> parts,
+                   const PixelDestination &destination);
 
 // The parts of a window's background picture that the window can show, in
 // pixels at the standard DPI: the client area (rounded up) less the design's

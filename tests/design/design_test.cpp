@@ -2,6 +2,7 @@
 // with: what every toolkit builds from, checked once.
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -182,7 +183,9 @@ TEST(DecodePicture, KeepsTheWantedPartsOfTheBackground)
         {"over the edges: cut to the picture",
          {{1000, 760, 100, 100}, {-10, -10, 20, 30}},
          {{1000, 760, 24, 8}, {0, 0, 10, 20}}},
-        {"outside or empty: left out", {{1024, 0, 10, 10}, {0, 768, 10, 10}, {5, 5, 0, 10}, {5, 5, -3, 10}}, {}},
+        {"outside or empty: left out",
+         {{1024, 0, 10, 10}, {0, 768, 10, 10}, {5, 5, 0, 10}, {5, 5, -3, 10}, {INT_MAX, INT_MAX, INT_MAX, 1}},
+         {}},
     };
     for (const auto &c : cases) {
         const std::vector<Decoded> parts = DecodeParts(jpeg, c.wanted);

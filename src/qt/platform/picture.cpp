@@ -1,6 +1,5 @@
 #include "picture.h"
 
-#include <algorithm>
 #include <future>
 #include <span>
 #include <stdexcept>
@@ -55,7 +54,7 @@ void StartDecoding(const forms::ResourceDesign &picture, std::vector<forms::Pixe
     Decoding &started = Started();
     started.file = picture.file;
     started.parts = parts;
-    started.decoded = std::async(std::launch::async, [&picture, parts = std::move(parts)] {
+    started.decoded = std::async(std::launch::async, [picture, parts = std::move(parts)] {
         return DecodePicture(picture, parts);
     });
 }
@@ -63,8 +62,7 @@ void StartDecoding(const forms::ResourceDesign &picture, std::vector<forms::Pixe
 std::vector<PicturePart> DecodedPicture(const forms::ResourceDesign &picture, std::vector<forms::PixelRect> parts)
 {
     Decoding &started = Started();
-    if (started.decoded.valid() && started.file == picture.file
-        && std::equal(started.parts.begin(), started.parts.end(), parts.begin(), parts.end()))
+    if (started.decoded.valid() && started.file == picture.file && started.parts == parts)
         return started.decoded.get();
     return DecodePicture(picture, std::move(parts));
 }
