@@ -86,8 +86,7 @@ private:
     WindowFrame m_frame;
     HWND m_hwnd = nullptr;
     std::unique_ptr<WindowControls> m_controls;
-    // The background picture: decoded on another thread while the controls
-    // are made, taken over by the first paint.
+    // The parts of the background picture the client area shows.
     Picture m_background;
     // Where the focus was when the window was last deactivated.
     HWND m_lastFocus = nullptr;

@@ -9,9 +9,9 @@ namespace orvanta::platform {
 
 // What the program needs before it makes a window, for as long as it runs:
 // the report of run-time errors that escape a handler and COM (for the
-// accessibility annotations). The common controls start with the first
-// window (StartCommonControls). exec()
-// runs the message loop until the program ends and returns its exit status.
+// accessibility annotations); the common controls start with the first
+// window (StartCommonControls). exec() runs the message loop until the
+// program ends and returns its exit status.
 class GuardedApplication final
 {
 public:
