@@ -9,6 +9,26 @@ set(ORVANTA_APP_ID org.orvanta.orvanta)
 set(ORVANTA_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
 set(ORVANTA_DESKTOP_FILE ${ORVANTA_DESKTOP_DIR}/${ORVANTA_APP_ID}.desktop)
 set(ORVANTA_METAINFO_FILE ${ORVANTA_DESKTOP_DIR}/${ORVANTA_APP_ID}.metainfo.xml)
+set(ORVANTA_MANUAL_PAGE ${PROJECT_SOURCE_DIR}/resources/man/orvanta.1)
+# The package's changelog, in Debian's format; its latest version is the
+# project's version.
+set(ORVANTA_CHANGELOG ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
+
+# Installs SOURCE into DESTINATION as SOURCE.gz, compressed by the build with
+# gzip at its highest level, as Debian wants manual pages and changelogs; -n
+# leaves out the name and time stamp, so the same source gives the same bytes.
+function(orvanta_install_compressed source destination)
+    find_program(ORVANTA_GZIP gzip REQUIRED)
+    cmake_path(GET source FILENAME name)
+    set(copy ${PROJECT_BINARY_DIR}/compressed/${name})
+    add_custom_command(OUTPUT ${copy}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
+        COMMAND ${ORVANTA_GZIP} -9nf ${copy}
+        DEPENDS ${source}
+        VERBATIM)
+    add_custom_target(compressed_${name} ALL DEPENDS ${copy}.gz)
+    install(FILES ${copy}.gz DESTINATION ${destination})
+endfunction()
 
 install(TARGETS orvanta
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
@@ -34,6 +54,8 @@ if(UNIX AND NOT APPLE)
     install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvanta
         RENAME copyright)
+    orvanta_install_compressed(${ORVANTA_MANUAL_PAGE} ${CMAKE_INSTALL_MANDIR}/man1)
+    orvanta_install_compressed(${ORVANTA_CHANGELOG} ${CMAKE_INSTALL_DATADIR}/doc/orvanta)
 endif()
 
 set(CPACK_PACKAGE_NAME orvanta)
