@@ -30,6 +30,11 @@ function(orvanta_install_compressed source destination)
     install(FILES ${copy}.gz DESTINATION ${destination})
 endfunction()
 
+# Directories the installation creates are 755 whatever the umask, as a
+# Debian package's must be.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
 install(TARGETS orvanta
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     BUNDLE DESTINATION .)
