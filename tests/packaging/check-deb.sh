@@ -1,15 +1,19 @@
 #!/bin/sh
-# Builds the Debian package from an already built tree, unpacks it into a
-# scratch root and checks that everything lands where a desktop looks for it.
-#   check-deb.sh CPACK CPACK_CONFIG APP_ID VERSION
+# Builds the Debian package from an already built tree, lints it as Debian
+# does, unpacks it into a scratch root and checks that everything lands where
+# a desktop looks for it.
+#   check-deb.sh CPACK CPACK_CONFIG APP_ID VERSION LINTIAN
 set -eu
-cpack=$1 config=$2 id=$3 version=$4
+cpack=$1 config=$2 id=$3 version=$4 lintian=$5
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
+# The package does not depend on the umask of whoever builds it: a
+# group-writable one must not reach it.
+umask 002
 if ! "$cpack" -G DEB -B "$scratch/out" --config "$config" >"$scratch/cpack.log" 2>&1; then
     cat "$scratch/cpack.log"
     exit 1
@@ -28,6 +32,14 @@ case "$(field Depends)" in
     *libqt6widgets6*) ;;
     *) fail "Depends does not name libqt6widgets6: '$(field Depends)'" ;;
 esac
+
+# Lintian's default profile is the one Debian's archive applies: an error or a
+# warning fails. It also checks the manual page, the changelog and how both
+# are compressed.
+if ! "$lintian" --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1; then
+    fail "lintian:"
+    cat "$scratch/lintian.log"
+fi
 
 # Nothing outside /usr: a wrong prefix or an absolute path would show here.
 stray=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v -e '^\./$' -e '^\./usr/' || true)
@@ -58,6 +70,13 @@ expect "$share/icons/hicolor/16x16/apps/$id.png" "PNG image data, 16 x 16"
 expect "$share/icons/hicolor/32x32/apps/$id.png" "PNG image data, 32 x 32"
 expect "$share/icons/hicolor/scalable/apps/$id.svg" "SVG"
 expect "$share/doc/orvanta/copyright" "text"
+
+# Lintian reads the changelog but does not compare it with the package.
+changelog=$share/doc/orvanta/changelog.gz
+if [ -f "$changelog" ]; then
+    latest=$(gzip -dc "$changelog" | dpkg-parsechangelog -l - -S Version)
+    [ "$latest" = "$version" ] || fail "the changelog's latest entry is $latest, not $version"
+fi
 
 # The desktop entry starts a program the package ships.
 desktop=$share/applications/$id.desktop
