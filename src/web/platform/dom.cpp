@@ -60,16 +60,31 @@ EM_JS(void, orvanta_set_font, (emscripten::EM_VAL element, const char *family, d
     style.fontWeight = String(weight);
 });
 
-// The listener holds only a number: the handler stays on the C++ side.
-EM_JS(void, orvanta_listen, (emscripten::EM_VAL element, const char *type, int id), {
-    Emval.toValue(element).addEventListener(UTF8ToString(type), function(event) {
+// The listener holds only a number: the handler stays on the C++ side. A
+// JavaScript error or a trap passes through the module's frames without
+// stopping at a C++ catch; the page's failure report takes it here
+// (loader.js).
+EM_JS(emscripten::EM_VAL, orvanta_listen, (emscripten::EM_VAL element, const char *type, int id), {
+    const listener = function(event) {
         if (Module.orvantaModal || Module.orvantaEnded)
             return;
-        Module._orvanta_dispatch(id, Emval.toHandle(event));
-    });
+        try {
+            Module._orvanta_dispatch(id, Emval.toHandle(event));
+        } catch (error) {
+            Module.orvantaFailed(error);
+        }
+    };
+    Emval.toValue(element).addEventListener(UTF8ToString(type), listener);
+    return Emval.toHandle(listener);
 });
 
-EM_JS(int, orvanta_modal_open, (), { return Module.orvantaModal ? 1 : 0; });
+EM_JS(void, orvanta_click_later, (emscripten::EM_VAL handle), {
+    const element = Emval.toValue(handle);
+    setTimeout(function() {
+        if (element.isConnected)
+            element.click();
+    });
+});
 
 } // namespace
 
@@ -119,12 +134,22 @@ void ApplyFont(val element, const forms::FontDesign &font)
     orvanta_set_font(element.as_handle(), family.c_str(), font.points, static_cast<int>(font.weight));
 }
 
-void Listen(val element, std::string_view type, Handler handler)
+Listeners::~Listeners()
+{
+    for (const Entry &entry : m_entries) {
+        entry.element.call<void>("removeEventListener", entry.type, entry.listener);
+        handlers().erase(entry.id);
+    }
+}
+
+void Listeners::add(val element, std::string_view type, Handler handler)
 {
     static int next = 0;
     const int id = ++next;
     handlers().emplace(id, std::move(handler));
-    orvanta_listen(element.as_handle(), std::string(type).c_str(), id);
+    std::string name(type);
+    val listener = val::take_ownership(orvanta_listen(element.as_handle(), name.c_str(), id));
+    m_entries.push_back({id, std::move(element), std::move(name), std::move(listener)});
 }
 
 void ForgetHandlers()
@@ -132,14 +157,9 @@ void ForgetHandlers()
     handlers().clear();
 }
 
-bool ModalOpen()
-{
-    return orvanta_modal_open() != 0;
-}
-
 void ClickLater(val element)
 {
-    val::global("setTimeout")(element["click"].call<val>("bind", element));
+    orvanta_click_later(element.as_handle());
 }
 
 } // namespace orvanta::platform

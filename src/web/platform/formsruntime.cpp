@@ -6,7 +6,6 @@
 
 #include "dom.h"
 #include "forms.h"
-#include "product.h"
 #include "tabstrip.h"
 #include "window.h"
 
@@ -21,21 +20,9 @@ void (*&releaseAtEnd())()
     return release;
 }
 
-EM_JS(void, orvanta_show_ended, (int status, const char *title), {
-    Module.orvantaEnded = true;
-    Module.orvantaExitStatus = status;
-    const desktop = document.getElementById("desktop");
-    desktop.replaceChildren();
-    const line = document.createElement("p");
-    line.className = "ended";
-    line.setAttribute("role", "status");
-    line.textContent = UTF8ToString(title) + " has ended. ";
-    const again = line.appendChild(document.createElement("button"));
-    again.textContent = "Start " + UTF8ToString(title) + " again";
-    again.addEventListener("click", function() { location.reload(); });
-    desktop.appendChild(line);
-    again.focus();
-});
+// The page says that the program has ended, or stopped after a run-time
+// error (loader.js).
+EM_JS(void, orvanta_show_ended, (int status), { Module.orvantaShowEnded(status); });
 
 } // namespace
 
@@ -100,7 +87,7 @@ std::string DecimalSeparator()
 void End(int exitStatus)
 {
     platform::ForgetHandlers();
-    orvanta_show_ended(exitStatus, std::string(ProductTitle).c_str());
+    orvanta_show_ended(exitStatus);
     // The windows' objects may be running the handler that ended the
     // program: they are freed when it has returned.
     if (releaseAtEnd())

@@ -37,8 +37,8 @@ forms::Container *TabStrip::addPage(std::string_view caption)
     panel.call<void>("setAttribute", std::string("aria-labelledby"), id + "-tab");
     m_pages.push_back({tab, std::make_unique<Control>(panel)});
 
-    Listen(tab, "click", [this, index](val) { select(index, true); });
-    Listen(tab, "keydown", [this](val event) {
+    m_listeners.add(tab, "click", [this, index](val) { select(index, true); });
+    m_listeners.add(tab, "keydown", [this](val event) {
         const std::string key = event["key"].as<std::string>();
         if (key != "ArrowLeft" && key != "ArrowRight")
             return;

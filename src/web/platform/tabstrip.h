@@ -46,6 +46,7 @@ private:
     std::string m_name;
     std::vector<Page> m_pages;
     int m_current = -1;
+    Listeners m_listeners;
 };
 
 } // namespace orvanta::platform

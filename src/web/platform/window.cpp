@@ -1,5 +1,6 @@
 #include "window.h"
 
+#include <cctype>
 #include <memory>
 #include <string>
 
@@ -101,8 +102,8 @@ Window::Window(const forms::WindowDesign &design, std::string_view role)
     if (!design.background.isNone())
         m_client["style"].set("backgroundImage", "url(\"" + std::string(design.background.file) + "\")");
 
-    Listen(m_root, "keydown", [this](val event) { onKeyDown(event); });
-    Listen(m_root, "keyup", [this](val event) {
+    m_listeners.add(m_root, "keydown", [this](val event) { onKeyDown(event); });
+    m_listeners.add(m_root, "keyup", [this](val event) {
         // Alt pressed and released alone enters the menu bar, as F10 does.
         if (event["key"].as<std::string>() == "Alt" && m_altAlone && !m_barItems.empty()) {
             event.call<void>("preventDefault");
@@ -111,9 +112,9 @@ Window::Window(const forms::WindowDesign &design, std::string_view role)
         }
         m_altAlone = false;
     });
-    Listen(m_root, "pointerdown", [this](val) { BringToFront(m_root); });
+    m_listeners.add(m_root, "pointerdown", [this](val) { BringToFront(m_root); });
     // Where the focus goes back to when this window becomes active again.
-    Listen(m_root, "focusin", [this](val event) { m_root.set("orvantaLastFocus", event["target"]); });
+    m_listeners.add(m_root, "focusin", [this](val event) { m_root.set("orvantaLastFocus", event["target"]); });
 }
 
 Window::~Window()
@@ -167,14 +168,15 @@ void Window::setMenus(std::vector<Menu> menus)
             val choice = Create("button", popup, "item");
             choice.set("tabIndex", -1);
             Attr(choice, "role", "menuitem");
-            Attr(choice, "aria-keyshortcuts", entry.ariaShortcut);
+            if (!entry.ariaShortcut.empty())
+                Attr(choice, "aria-keyshortcuts", entry.ariaShortcut);
             choice["dataset"].set("name", entry.name);
             val label = Create("span", choice, "label");
             SetAccessText(label, entry.caption);
             val shortcut = Create("span", choice, "shortcut");
             shortcut.set("textContent", entry.shortcutText);
             Attr(shortcut, "aria-hidden", "true");
-            Listen(choice, "click", [this, chosen = entry.chosen](val) {
+            m_listeners.add(choice, "click", [this, chosen = entry.chosen](val) {
                 closeMenus(true);
                 chosen();
             });
@@ -182,7 +184,7 @@ void Window::setMenus(std::vector<Menu> menus)
         }
         m_popups.push_back(popup);
         const int index = static_cast<int>(i);
-        Listen(item, "click", [this, index](val) {
+        m_listeners.add(item, "click", [this, index](val) {
             const bool open = !m_popups[std::size_t(index)]["hidden"].as<bool>();
             if (open) {
                 closeMenus(true);
@@ -192,8 +194,8 @@ void Window::setMenus(std::vector<Menu> menus)
                 openMenu(index, false);
             }
         });
-        Listen(item, "keydown", [this](val event) { onMenuBarKey(event); });
-        Listen(popup, "keydown", [this](val event) { onMenuBarKey(event); });
+        m_listeners.add(item, "keydown", [this](val event) { onMenuBarKey(event); });
+        m_listeners.add(popup, "keydown", [this](val event) { onMenuBarKey(event); });
     }
 }
 
@@ -288,9 +290,9 @@ void Window::onKeyDown(val event)
     // Shortcuts of the menu items, from anywhere in the window.
     for (const Menu &menu : m_menus) {
         for (const MenuItem &item : menu.items) {
-            const std::string &shortcut = item.shortcutText;
-            const bool match = (shortcut == "F2" && key == "F2" && !ctrl && !alt)
-                               || (shortcut == "Ctrl+Q" && ctrl && !alt && (key == "q" || key == "Q"));
+            const bool match = !alt && ctrl == item.ctrl && !item.key.empty()
+                               && (key == item.key || (item.key.size() == 1 && key.size() == 1
+                                                        && std::tolower(static_cast<unsigned char>(key[0])) == item.key[0]));
             if (match) {
                 event.call<void>("preventDefault");
                 closeMenus(false);
@@ -339,7 +341,7 @@ void Window::onKeyDown(val event)
 void Window::onClose(std::function<void()> closed)
 {
     val close = m_root.call<val>("querySelector", std::string(".caption .close"));
-    Listen(close, "click", [closed = std::move(closed)](val) { closed(); });
+    m_listeners.add(close, "click", [closed = std::move(closed)](val) { closed(); });
 }
 
 void Window::makeMovable()
@@ -351,7 +353,7 @@ void Window::makeMovable()
         double x = 0, y = 0;
     };
     auto drag = std::make_shared<Drag>();
-    Listen(caption, "pointerdown", [this, drag, caption](val event) {
+    m_listeners.add(caption, "pointerdown", [this, drag, caption](val event) {
         if (!event["target"]["classList"].call<bool>("contains", std::string("close"))) {
             drag->active = true;
             drag->x = event["clientX"].as<double>() - m_root["offsetLeft"].as<double>();
@@ -359,13 +361,13 @@ void Window::makeMovable()
             caption.call<void>("setPointerCapture", event["pointerId"]);
         }
     });
-    Listen(caption, "pointermove", [this, drag](val event) {
+    m_listeners.add(caption, "pointermove", [this, drag](val event) {
         if (!drag->active)
             return;
         m_root["style"].set("left", std::to_string(event["clientX"].as<double>() - drag->x) + "px");
         m_root["style"].set("top", std::to_string(std::max(0.0, event["clientY"].as<double>() - drag->y)) + "px");
     });
-    Listen(caption, "pointerup", [drag](val) { drag->active = false; });
+    m_listeners.add(caption, "pointerup", [drag](val) { drag->active = false; });
 }
 
 void Window::centre()
@@ -377,9 +379,10 @@ void Window::centre()
     const double height = m_root["offsetHeight"].as<double>();
     // The work area is the visible part of the desktop, in its own
     // (possibly zoomed) pixels.
-    const double zoom = desktop["style"]["zoom"].as<std::string>().empty()
-                            ? 1.0
-                            : std::stod(desktop["style"]["zoom"].as<std::string>());
+    // Number(): a browser without CSS zoom has no such property.
+    double zoom = val::global("Number")(desktop["style"]["zoom"]).as<double>();
+    if (!(zoom > 0))
+        zoom = 1.0;
     const double areaWidth = desktop["clientWidth"].as<double>();
     const double areaHeight = val::global("innerHeight").as<double>() / zoom;
     m_root.set("hidden", hidden);

@@ -16,8 +16,14 @@ namespace orvanta::platform {
 struct MenuItem
 {
     std::string caption;      // '&' marks the access key
-    std::string shortcutText; // shown beside the caption: "Ctrl+Q"
-    std::string ariaShortcut; // "Control+Q"
+    // The shortcut: a key as KeyboardEvent.key names it ("q", "F2"), with
+    // Ctrl or without.
+    std::string key;
+    bool ctrl = false;
+    // Shown beside the caption ("Ctrl+Q"), and told to screen readers
+    // ("Control+Q"); empty where the browser keeps the key for itself.
+    std::string shortcutText;
+    std::string ariaShortcut;
     std::string name;
     std::function<void()> chosen;
 };
@@ -67,6 +73,7 @@ private:
     std::string m_cancelName;
     val m_focusBeforeMenu = val::null();
     bool m_altAlone = false;
+    Listeners m_listeners;
 };
 
 // Makes button the default button of its window.

@@ -75,12 +75,12 @@ Control *WindowControls::find(std::string_view name) const
 
 void WindowControls::onClick(forms::CommandButton *button, std::function<void()> handler)
 {
-    Listen(button->element(), "click", [handler = std::move(handler)](val) { handler(); });
+    button->listen("click", [handler = std::move(handler)](val) { handler(); });
 }
 
 void WindowControls::onGotFocus(forms::TextBox *box, std::function<void()> handler)
 {
-    Listen(box->element(), "focus", [handler = std::move(handler)](val) { handler(); });
+    box->listen("focus", [handler = std::move(handler)](val) { handler(); });
 }
 
 } // namespace orvanta::platform

@@ -9,6 +9,19 @@ namespace orvanta {
 
 using platform::val;
 
+namespace {
+
+// A key the browser keeps for itself never reaches the page when the
+// visitor presses it: Ctrl+Q quits Firefox, every tab with it. The menu
+// does not offer such a key; Alt+F, X and the EXIT button remain.
+bool browserKeeps(ShortcutKey key)
+{
+    const std::string agent = val::global("navigator")["userAgent"].as<std::string>();
+    return key == ShortcutKey::CtrlQ && agent.find("Firefox/") != std::string::npos;
+}
+
+} // namespace
+
 Main::Main(MainEvents &events)
     : m_events(events)
     , m_window(MainWindowDesign, {})
@@ -32,12 +45,15 @@ void Main::createMenus()
 {
     std::vector<platform::Menu> menus;
     for (const MenuDesign &design : MainMenus) {
-        const std::string aria = design.shortcut == ShortcutKey::CtrlQ ? "Control+Q" : "F2";
+        const bool ctrlQ = design.shortcut == ShortcutKey::CtrlQ;
+        const bool shown = !browserKeeps(design.shortcut);
         const MenuCommand command = design.command;
         menus.push_back({std::string(design.menuCaption),
                          std::string(design.menuName),
-                         {{std::string(design.itemCaption), std::string(design.shortcutText), aria,
-                           std::string(design.itemName), [this, command] { m_events.menuChosen(command); }}}});
+                         {{std::string(design.itemCaption), ctrlQ ? "q" : "F2", ctrlQ,
+                           shown ? std::string(design.shortcutText) : std::string(),
+                           shown ? (ctrlQ ? "Control+Q" : "F2") : "", std::string(design.itemName),
+                           [this, command] { m_events.menuChosen(command); }}}});
     }
     m_window.setMenus(std::move(menus));
 }
