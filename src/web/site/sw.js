@@ -1,21 +1,27 @@
-// Keeps the site's files for use offline. The cache is named after a hash of
-// the files (version.js, written by the build), so a new build fills a new
-// cache and removes the old one.
+// Keeps the site's files for use offline. Its cache is named after where
+// the site is served from and after a hash of its files (version.js, written
+// by the build): a new release fills a new cache and removes this
+// deployment's old one, and another deployment on the same origin keeps its
+// own. Each file is checked with the server as the cache fills, so an old
+// file in the HTTP cache never joins a new release.
 'use strict';
 importScripts('version.js');
 
-const cacheName = 'orvanta-' + self.orvantaVersion;
+const deployment = 'orvanta ' + self.registration.scope + ' ';
+const cacheName = deployment + self.orvantaVersion;
 
 self.addEventListener('install', function (event) {
     event.waitUntil(caches.open(cacheName).then(function (cache) {
-        return cache.addAll(self.orvantaFiles);
+        return cache.addAll(self.orvantaFiles.map(function (file) {
+            return new Request(file, {cache: 'no-cache'});
+        }));
     }).then(function () { return self.skipWaiting(); }));
 });
 
 self.addEventListener('activate', function (event) {
     event.waitUntil(caches.keys().then(function (names) {
         return Promise.all(names.filter(function (name) {
-            return name.startsWith('orvanta-') && name !== cacheName;
+            return name.startsWith(deployment) && name !== cacheName;
         }).map(function (name) { return caches.delete(name); }));
     }).then(function () { return self.clients.claim(); }));
 });
