@@ -68,7 +68,8 @@ in_suite() {
 }
 covered() { echo "$1"; }
 # Starts the server, waits for the address it prints, then fetches the page
-# and the module, which must come as application/wasm; stops the server.
+# and the module, which must come as application/wasm, with the headers the
+# README's deployment table lists; stops the server.
 serves() {
     local port=${*: -1} line found=
     "$@" >"$work/serve.log" 2>&1 &
@@ -89,6 +90,12 @@ serves() {
         wasm=$(cd build-web/site && ls *.wasm | head -1)
         type=$(curl -sf -o /dev/null -w '%{content_type}' "http://127.0.0.1:$port/$wasm") || status=1
         [ "$type" = application/wasm ] || { echo "$wasm served as '$type'"; status=1; }
+        local headers expected
+        headers=$(curl -sfI "http://127.0.0.1:$port/" | tr -d '\r') || status=1
+        for expected in "Content-Security-Policy: .*frame-ancestors 'none'" "X-Content-Type-Options: nosniff" \
+                        "Referrer-Policy: no-referrer" "Cache-Control: no-cache"; do
+            grep -qi "^$expected" <<<"$headers" || { echo "the page comes without $expected"; status=1; }
+        done
     fi
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
