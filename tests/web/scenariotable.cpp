@@ -1,5 +1,6 @@
 // Prints the shared user scenarios (tests/scenarios/scenarios.h) as JSON, for
-// the page's runner (run-scenarios.py), which plays them in Chromium.
+// the page's player (player.mjs), which plays them in Chromium, Firefox and
+// WebKit.
 
 #include <cstdio>
 #include <string>
