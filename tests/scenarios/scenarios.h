@@ -3,7 +3,8 @@
 // What a user does with Orvanta and what they must see, written once and
 // played against the real windows of each toolkit: the Qt runner drives
 // them with QTest's key and mouse events, the Win32 runner with real input
-// messages under Wine. Names are the controls' design names; "frmAbout."
+// messages under Wine, the page's player with the input of Chromium,
+// Firefox and WebKit. Names are the controls' design names; "frmAbout."
 // in front of a name means a control of the About box.
 
 #include <string_view>
