@@ -3,7 +3,8 @@
 // own scenarios (keys that land in one turn, failures that must reach the
 // run-time error report) and checks: the accessibility tree, fonts that
 // travel, windows that leave nothing behind, offline use and installability,
-// updates behind a caching server, and a program file that does not arrive.
+// updates behind a caching server, a program file that does not arrive, and
+// a seeded random session over both windows.
 //
 //   node player.mjs SITE SCENARIOS.json [--engines chromium,firefox,webkit] [--screenshots DIR] [--only REGEX]
 //
@@ -21,6 +22,9 @@ import { ENGINES } from './engines.mjs';
 
 const ROOT = join(dirname(fileURLToPath(import.meta.url)), '../..');
 const TIMEOUT_MS = 10000;
+const RANDOM_STEPS = 300;
+// As on the desktop: one seed unless ORVANTA_MONKEY_SEED names another.
+const RANDOM_SEED = BigInt(process.env.ORVANTA_MONKEY_SEED ?? '20240611');
 
 // What the page shows, read from its elements: no function of the program
 // is called.
@@ -221,6 +225,42 @@ class Page {
         const expected = steps.some(([op]) => op === 'ExpectReport') ? 1 : 0;
         if (failures.length !== expected)
             throw new Error('run-time errors: ' + JSON.stringify(failures));
+    }
+}
+
+// Lets what the last input queued run (a key's click comes a task later),
+// then answers every message box it brought up.
+async function settleAndAnswer(page) {
+    const settle = () => page.engine.run(() => new Promise(done => setTimeout(() => setTimeout(done))));
+    await settle();
+    for (let boxes = 0; await page.read('box') !== null; ++boxes) {
+        if (boxes === 3)
+            throw new Error('message boxes keep coming');
+        await page.engine.press('Return');
+        await page.wait(async () => (await page.read('box')) === null, 'the box to close');
+        await settle();
+    }
+}
+
+// The random session of one seed (tests/scenarios/monkey.h), made by the
+// host program that writes the scenario table. After every step the
+// program must still run with no run-time error.
+async function playRandomSession(page, scenarioTable, seed) {
+    const [session] = JSON.parse(execFileSync(scenarioTable, ['--monkey', String(seed), String(RANDOM_STEPS)],
+                                              {encoding: 'utf8'}));
+    await page.load();
+    for (const [index, [op, target, text]] of session.steps.entries()) {
+        try {
+            await page.step(op, target, text);
+            if (op === 'EndsBy')
+                continue;
+            await settleAndAnswer(page);
+            const failures = await page.read('failures');
+            if (failures.length || (await page.read('ended'))[0])
+                throw new Error('the program stopped: ' + JSON.stringify(failures));
+        } catch (error) {
+            throw new Error(`step ${index + 1}, ${op} ${target} ${JSON.stringify(text)}: ${error.message}`);
+        }
     }
 }
 
@@ -540,7 +580,7 @@ async function takeScreenshots(page, directory) {
     await engine.screenshot(join(directory, `${engine.name}-volumes.png`));
 }
 
-async function playEngine(name, site, scenarios, screenshots, only) {
+async function playEngine(name, site, table, scenarios, screenshots, only) {
     const server = await serve(site);
     const engine = await ENGINES[name]();
     const page = new Page(engine, server.url);
@@ -561,6 +601,8 @@ async function playEngine(name, site, scenarios, screenshots, only) {
     try {
         for (const scenario of [...scenarios, ...PAGE_SCENARIOS])
             await run(scenario.name, () => page.play(scenario.steps));
+        await run(`a random session of ${RANDOM_STEPS} steps, seed ${RANDOM_SEED} (ORVANTA_MONKEY_SEED replays it)`,
+                  () => playRandomSession(page, join(dirname(table), 'scenariotable'), RANDOM_SEED));
         if (engine.cdp) {
             await run('accessibility tree: a row, the strips, both dialogs', () => checkAccessibility(page));
             await run('40 About boxes leave no listener or element behind', () => checkNothingLeftBehind(page));
@@ -590,7 +632,7 @@ async function main() {
     mkdirSync(values.screenshots, {recursive: true});
     let passed = 0, failed = 0;
     for (const name of values.engines.split(',')) {
-        const result = await playEngine(name, site, scenarios, values.screenshots,
+        const result = await playEngine(name, site, table, scenarios, values.screenshots,
                                         values.only ? new RegExp(values.only) : null);
         passed += result.passed;
         failed += result.failed;

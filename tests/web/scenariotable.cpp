@@ -1,11 +1,16 @@
 // Prints the shared user scenarios (tests/scenarios/scenarios.h) as JSON, for
 // the page's player (player.mjs), which plays them in Chromium, Firefox and
-// WebKit.
+// WebKit; or, with --monkey, the random session of one seed
+// (tests/scenarios/monkey.h).
+//
+//   scenariotable [--monkey SEED STEPS]
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "monkey.h"
 #include "scenarios.h"
 
 namespace {
@@ -53,23 +58,37 @@ std::string Quoted(std::string_view text)
     return out + "\"";
 }
 
-} // namespace
-
-int main()
+std::string ScenarioJson(std::string_view name, const std::vector<orvanta::scenarios::Step> &steps)
 {
-    std::string out = "[";
+    std::string out = "\n {\"name\": " + Quoted(name) + ", \"steps\": [";
     const char *comma = "";
-    for (const auto &scenario : orvanta::scenarios::Scenarios()) {
+    for (const auto &step : steps) {
         out += comma;
         comma = ",";
-        out += "\n {\"name\": " + Quoted(scenario.name) + ", \"steps\": [";
-        const char *stepComma = "";
-        for (const auto &step : scenario.steps) {
-            out += stepComma;
-            stepComma = ",";
-            out += "\n  [\"" + std::string(NameOf(step.op)) + "\", " + Quoted(step.target) + ", " + Quoted(step.text) + "]";
+        out += "\n  [\"" + std::string(NameOf(step.op)) + "\", " + Quoted(step.target) + ", " + Quoted(step.text) + "]";
+    }
+    return out + "]}";
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::string out = "[";
+    if (argc == 4 && std::string_view(argv[1]) == "--monkey") {
+        const std::uint64_t seed = std::strtoull(argv[2], nullptr, 10);
+        const orvanta::scenarios::MonkeySession session(seed, std::atoi(argv[3]));
+        out += ScenarioJson("a random session of seed " + std::to_string(seed), session.steps());
+    } else if (argc == 1) {
+        const char *comma = "";
+        for (const auto &scenario : orvanta::scenarios::Scenarios()) {
+            out += comma;
+            comma = ",";
+            out += ScenarioJson(scenario.name, scenario.steps);
         }
-        out += "]}";
+    } else {
+        std::fputs("usage: scenariotable [--monkey SEED STEPS]\n", stderr);
+        return 2;
     }
     out += "\n]\n";
     return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() ? 0 : 1;
