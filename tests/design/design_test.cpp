@@ -13,6 +13,7 @@
 
 #include "aboutdesign.h"
 #include "centring.h"
+#include "background.h"
 #include "decodedpicture.h"
 #include "maindesign.h"
 
@@ -60,7 +61,7 @@ TEST(MainDesign, StripTreeNestsAsDesigned)
     } expected[] = {{"SSTab1", "", 0, 0}, {"SSTab2", "SSTab1", 0, 0}, {"SSTab3", "SSTab1", 1, 1}};
     ASSERT_EQ(MainStrips.size(), std::size(expected));
     for (std::size_t i = 0; i < MainStrips.size(); ++i) {
-        const StripDesign &strip = *MainStrips[i];
+        const forms::StripDesign &strip = *MainStrips[i];
         EXPECT_EQ(strip.name, expected[i].name);
         EXPECT_EQ(strip.parent, expected[i].parent);
         EXPECT_EQ(strip.designedTab, expected[i].designedTab);
@@ -214,7 +215,7 @@ TEST(DecodePicture, BackgroundPartsLeaveOutOnlyWhatIsAlwaysCovered)
 
     // A window with nothing over its picture keeps all of it.
     forms::WindowDesign plain = MainWindowDesign;
-    plain.backgroundHidden = {};
+    plain.backgroundCover = nullptr;
     EXPECT_EQ(forms::BackgroundParts(plain), std::vector<forms::PixelRect>{client});
 }
 

@@ -276,7 +276,7 @@ std::vector<DesignedControl> designedControls(std::string_view window)
             add(design);
         return all;
     }
-    for (const StripDesign *strip : MainStrips)
+    for (const forms::StripDesign *strip : MainStrips)
         all.push_back({std::string(strip->name), strip->rect, {}, true});
     add(ExitButtonDesign());
     for (const PagePlacement &placement : MainPages) {
@@ -492,7 +492,7 @@ private:
     {
         HWND main = m_program.main().hwnd();
         for (UINT index = 0; index < MainMenus.size(); ++index) {
-            const MenuDesign &menu = MainMenus[index];
+            const forms::MenuDesign &menu = MainMenus[index];
             if (menu.itemName != item)
                 continue;
             RECT title{};

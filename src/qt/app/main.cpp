@@ -1,8 +1,7 @@
 #include <QIcon>
 
-#include "errorreport.h"
 #include "fonts.h"
-#include "main.h"
+#include "guardedapplication.h"
 #include "maindesign.h"
 #include "product.h"
 #include "program.h"
@@ -13,8 +12,6 @@ int main(int argc, char *argv[])
 {
     using namespace orvanta;
 
-    // The largest single cost of start-up runs while Qt starts.
-    Main::StartDecodingBackground();
     QCoreApplication::setApplicationName(platform::FromUtf8(ProductTitle));
     QCoreApplication::setApplicationVersion(platform::FromUtf8(ProductVersionText));
     platform::GuardedApplication app(argc, argv);

@@ -2,6 +2,10 @@
 
 // The page elements that stand for the controls the program's handlers work on.
 
+namespace orvanta {
+class AboutBox;
+} // namespace orvanta
+
 namespace orvanta::platform {
 class Control;
 class TabStrip;
@@ -15,5 +19,7 @@ using CommandButton = platform::Control;
 using TabStrip = platform::TabStrip;
 // What controls are created on: the window's client area or a strip's page.
 using Container = platform::Control;
+// The window the program unloads: the About box.
+using Form = AboutBox;
 
 } // namespace orvanta::forms

@@ -31,12 +31,14 @@ Main::~Main() = default;
 void Main::createMenus()
 {
     std::vector<platform::Menu> menus;
-    for (const MenuDesign &design : MainMenus) {
-        const std::string aria = design.shortcut == ShortcutKey::CtrlQ ? "Control+Q" : "F2";
+    for (const MainMenu &design : MainMenus) {
+        const std::string shortcut = forms::ShortcutText(design.shortcut);
+        // Screen readers name the Ctrl key Control.
+        const std::string aria = design.shortcut.control ? "Control" + shortcut.substr(4) : shortcut;
         const MenuCommand command = design.command;
         menus.push_back({std::string(design.menuCaption),
                          std::string(design.menuName),
-                         {{std::string(design.itemCaption), std::string(design.shortcutText), aria,
+                         {{std::string(design.itemCaption), shortcut, aria,
                            std::string(design.itemName), [this, command] { m_events.menuChosen(command); }}}});
     }
     m_window.setMenus(std::move(menus));
@@ -45,9 +47,9 @@ void Main::createMenus()
 void Main::createTabStrips()
 {
     for (std::size_t i = 0; i < MainStrips.size(); ++i) {
-        const StripDesign &design = *MainStrips[i];
+        const forms::StripDesign &design = *MainStrips[i];
         val parent = design.parent.empty() ? m_window.client() : strip(design.parent)->page(design.parentPage)->element();
-        m_strips[i] = std::make_unique<platform::TabStrip>(parent, design.name, design.rect, TabHeightTwips);
+        m_strips[i] = std::make_unique<platform::TabStrip>(parent, design.name, design.rect, design.tabHeight);
         for (std::string_view caption : design.captions)
             m_strips[i]->addPage(caption);
         m_strips[i]->setTab(design.designedTab);

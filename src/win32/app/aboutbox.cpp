@@ -39,7 +39,7 @@ void AboutBox::buildContents()
     }
 }
 
-void AboutBox::bringToFront()
+void AboutBox::bringToFront(std::string_view)
 {
     showInFront(m_command1);
 }
@@ -60,7 +60,7 @@ void AboutBox::onPaint(HWND window)
     // Line1 inverts what lies beneath: each pixel becomes NOT(pen XOR
     // destination), with flat ends at the design's end points.
     const int dpi = this->dpi();
-    const LineDesign &line = AboutLineDesign;
+    const forms::LineDesign &line = AboutLineDesign;
     LOGBRUSH brush{BS_SOLID, RGB(line.red, line.green, line.blue), 0};
     const platform::UniquePen pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT,
                                                static_cast<DWORD>(platform::ScaledPixels(line.widthPixels, dpi)),
@@ -75,18 +75,9 @@ void AboutBox::onPaint(HWND window)
     EndPaint(window, &paint);
 }
 
-namespace forms {
-
-void Show(AboutForm *form)
-{
-    form->bringToFront();
-}
-
-void Unload(AboutForm *form)
+void forms::Unload(Form *form)
 {
     // The box deletes itself when its window is destroyed.
     DestroyWindow(form->hwnd());
 }
-
-} // namespace forms
 } // namespace orvanta

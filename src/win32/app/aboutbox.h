@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include <windows.h>
 
@@ -20,15 +21,15 @@ public:
     // Creates the window and its controls from the About design, not yet
     // shown. The object belongs to its window: make it with new.
     AboutBox();
+    ~AboutBox() override;
 
     // Shows the box and brings it to the front with the focus on OK.
-    void bringToFront();
+    void bringToFront(std::string_view focus);
 
-    // Expires when the box is unloaded (forms::AboutFormRef).
+    // Expires when the box is unloaded (forms::FormRef).
     std::weak_ptr<AboutBox *> tracker() const { return m_tracker; }
 
 private:
-    ~AboutBox() override;
 
     void buildContents() override;
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "background.h"
 #include "centre.h"
 #include "errorreport.h"
 #include "messageloop.h"

@@ -7,6 +7,10 @@
 
 struct HWND__;
 
+namespace orvanta {
+class AboutBox;
+} // namespace orvanta
+
 namespace orvanta::platform {
 class AccessibleAnnotations;
 class TabStrip;
@@ -38,5 +42,6 @@ struct CommandButton
 using TabStrip = platform::TabStrip;
 // What controls are created on: the window or a strip's page window.
 using Container = HWND__;
+using Form = AboutBox;
 
 } // namespace orvanta::forms

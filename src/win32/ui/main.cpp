@@ -19,16 +19,10 @@ namespace {
 constexpr platform::WindowFrame MainFrame{
     L"Orvanta.Main", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN};
 
-ACCEL acceleratorOf(ShortcutKey key, int id)
+ACCEL acceleratorOf(forms::ShortcutKey key, int id)
 {
-    const auto command = static_cast<WORD>(id);
-    switch (key) {
-    case ShortcutKey::CtrlQ:
-        return {FVIRTKEY | FCONTROL, 'Q', command};
-    case ShortcutKey::F2:
-        return {FVIRTKEY, VK_F2, command};
-    }
-    return {FVIRTKEY, 0, command};
+    const auto pressed = static_cast<WORD>(key.letter != 0 ? key.letter : VK_F1 + key.function - 1);
+    return {static_cast<BYTE>(FVIRTKEY | (key.control ? FCONTROL : 0)), pressed, static_cast<WORD>(id)};
 }
 
 } // namespace
@@ -61,12 +55,12 @@ HMENU Main::createMenus()
 {
     HMENU bar = CreateMenu();
     std::vector<ACCEL> accelerators;
-    for (const MenuDesign &menu : MainMenus) {
+    for (const MainMenu &menu : MainMenus) {
         HMENU popup = CreatePopupMenu();
         const int id = controls().newId();
         m_menuIds.push_back(id);
         // The shortcut is shown beside the caption, as Windows menus do.
-        const std::wstring item = platform::FromUtf8(menu.itemCaption) + L'\t' + platform::FromUtf8(menu.shortcutText);
+        const std::wstring item = platform::FromUtf8(menu.itemCaption) + L'\t' + platform::FromUtf8(forms::ShortcutText(menu.shortcut));
         AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(id), item.c_str());
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), platform::FromUtf8(menu.menuCaption).c_str());
         accelerators.push_back(acceleratorOf(menu.shortcut, id));
@@ -78,10 +72,10 @@ HMENU Main::createMenus()
 void Main::createTabStrips()
 {
     for (std::size_t i = 0; i < MainStrips.size(); ++i) {
-        const StripDesign &design = *MainStrips[i];
+        const forms::StripDesign &design = *MainStrips[i];
         HWND parent = design.parent.empty() ? hwnd() : strip(design.parent)->page(design.parentPage);
         const std::vector<std::string> captions(design.captions.begin(), design.captions.end());
-        m_strips[i] = std::make_unique<platform::TabStrip>(parent, controls().newId(), design.rect, TabHeightTwips,
+        m_strips[i] = std::make_unique<platform::TabStrip>(parent, controls().newId(), design.rect, design.tabHeight,
                                                            captions, controls().fonts().windowFont(), controls().dpi());
         controls().add(design.name, m_strips[i]->control());
         m_strips[i]->setTab(design.designedTab);
@@ -105,7 +99,7 @@ void Main::createShownPages()
     }
     // A page is shown when its strip shows it and every strip it lies on
     // shows the page that holds that strip.
-    const auto isShown = [this](const StripDesign *design, int page) {
+    const auto isShown = [this](const forms::StripDesign *design, int page) {
         for (; design; page = design->parentPage, design = StripNamed(design->parent)) {
             if (strip(design->name)->tab() != page)
                 return false;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "adapter.h"
+
 namespace orvanta::platform {
 
 // Catches what escapes an event handler and reports it as a run-time error
@@ -16,5 +18,7 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 };
+
+static_assert(forms::GuardedApplicationLike<GuardedApplication>);
 
 } // namespace orvanta::platform

@@ -6,7 +6,7 @@
 
 #include <QTimer>
 
-#include "errorreport.h"
+#include "guardedapplication.h"
 #include "forms.h"
 #include "messagebox.h"
 #include "runtimeerror.h"
