@@ -1,75 +1,23 @@
 #include "window.h"
 
-#include <future>
-#include <vector>
-
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
 #include "centring.h"
+#include "clientarea.h"
 #include "defaultbutton.h"
 #include "fonts.h"
-#include "picture.h"
 #include "resources.h"
 #include "twips.h"
 #include "utf8.h"
 
 namespace orvanta::platform {
-
-// The client area: the window colour, the background picture at its natural
-// size from the top-left corner, cut off where the window ends, and the
-// designed lines, which invert what lies beneath them. The picture decodes
-// on another thread while the window is being built.
-class ClientArea final : public QWidget
-{
-public:
-    ClientArea(QWidget *parent, const forms::WindowDesign &design)
-        : QWidget(parent)
-    {
-        setObjectName(QStringLiteral("client"));
-        setFixedSize(TwipsSize(design.clientWidth, design.clientHeight));
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        if (!design.background.isNone())
-            m_decoding = std::async(std::launch::async, [&design] { return DecodeBackground(design); });
-    }
-
-    void addLine(const forms::LineDesign &line)
-    {
-        m_lines.push_back(line);
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        if (m_decoding.valid())
-            m_picture = m_decoding.get();
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().window());
-        for (const PicturePart &part : m_picture)
-            painter.drawImage(part.at, part.image);
-        // Each pixel becomes NOT(pen XOR destination). Antialiasing would
-        // blend the edges and invert extra rows.
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-        for (const forms::LineDesign &line : m_lines) {
-            painter.setPen(QPen(QColor(line.red, line.green, line.blue), line.widthPixels, Qt::SolidLine, Qt::FlatCap));
-            painter.drawLine(Twips(line.x1), Twips(line.y1), Twips(line.x2), Twips(line.y2));
-        }
-    }
-
-private:
-    std::future<std::vector<PicturePart>> m_decoding;
-    std::vector<PicturePart> m_picture;
-    std::vector<forms::LineDesign> m_lines;
-};
 
 namespace {
 

@@ -15,7 +15,7 @@ namespace orvanta::platform {
 //  - a push button that holds the focus takes Enter itself: while focused it
 //    is drawn as the default, which is what IsDialogMessageW looks at.
 // The button drawn as default is always the one Enter would click. A click
-// on a hidden or disabled button does not run (WindowControls), so Enter
+// on a hidden or disabled button does not run (PushButton), so Enter
 // never converts a row the user cannot see. IsDialogMessageW, moving the
 // focus with Tab, takes the default look off every button as in a dialog;
 // the message loop then sends DM_SETDEFID with the same ID to restore it.

@@ -1,61 +1,63 @@
 #include "picture.h"
 
-#include <algorithm>
+#include <span>
 #include <climits>
 #include <cstdint>
 #include <stdexcept>
 #include <system_error>
 
+#include "background.h"
 #include "decodedpicture.h"
 #include "twips.h"
-#include "window.h"
+#include "utf8.h"
+#include "winapi.h"
 
 namespace orvanta::platform {
 namespace {
 
-struct ResourceBytes
-{
-    const BYTE *data;
-    DWORD size;
-};
-
-ResourceBytes resourceBytes(const wchar_t *name)
+std::span<const unsigned char> resourceBytes(const forms::ResourceDesign &picture)
 {
     HINSTANCE module = ProgramInstance();
-    HRSRC found = FindResourceW(module, name, MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HRSRC found = FindResourceW(module, FromUtf8(picture.resourceName).c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const void *data = loaded ? LockResource(loaded) : nullptr;
     if (!data)
         throw std::runtime_error("picture resource missing");
-    return {static_cast<const BYTE *>(data), SizeofResource(module, found)};
+    return {static_cast<const unsigned char *>(data), SizeofResource(module, found)};
 }
 
 } // namespace
 
-Picture::Picture(const wchar_t *resourceName)
-    : Picture(resourceName, {{0, 0, INT_MAX, INT_MAX}})
+Picture::Picture(const forms::ResourceDesign &picture)
 {
+    const forms::PixelRect whole{0, 0, INT_MAX, INT_MAX};
+    forms::DecodePicture(resourceBytes(picture), {&whole, 1},
+                         [this](const forms::PixelRect &part) { return newPart(part); });
+    GdiFlush();
 }
 
-Picture::Picture(const wchar_t *resourceName, const std::vector<forms::PixelRect> &parts)
+Picture::Picture(const forms::WindowDesign &window)
 {
-    const ResourceBytes bytes = resourceBytes(resourceName);
-    forms::DecodePicture({bytes.data, bytes.size}, parts, [this](const forms::PixelRect &part) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = part.width;
-        info.bmiHeader.biHeight = -part.height; // top-down, as decoded
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void *pixels = nullptr;
-        UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-        if (!bitmap)
-            throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateDIBSection");
-        m_parts.push_back({part, std::move(bitmap)});
-        return static_cast<std::uint32_t *>(pixels);
-    });
+    forms::DecodeBackground(window, resourceBytes(window.background),
+                            [this](const forms::PixelRect &part) { return newPart(part); });
     GdiFlush();
+}
+
+std::uint32_t *Picture::newPart(const forms::PixelRect &part)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = part.width;
+    info.bmiHeader.biHeight = -part.height; // top-down, as decoded
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *pixels = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (!bitmap)
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateDIBSection");
+    m_parts.push_back({part, std::move(bitmap)});
+    return static_cast<std::uint32_t *>(pixels);
 }
 
 void Picture::draw(HDC dc, int x, int y, int dpi) const

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include <windows.h>
 
 #include "decodedpicture.h"
+#include "design.h"
 #include "handles.h"
 
 namespace orvanta::platform {
@@ -18,10 +20,10 @@ public:
     Picture() = default;
     // The whole picture. Throws when the resource is missing or cannot be
     // decoded.
-    explicit Picture(const wchar_t *resourceName);
-    // Only the given parts of the picture: for a picture that a window cuts
-    // off or partly covers, what the window can show.
-    Picture(const wchar_t *resourceName, const std::vector<forms::PixelRect> &parts);
+    explicit Picture(const forms::ResourceDesign &picture);
+    // The parts of a window's background picture that the window can show
+    // (forms::DecodeBackground).
+    explicit Picture(const forms::WindowDesign &window);
 
     // Draws the picture with its top-left corner at (x, y), at its natural
     // size in device-independent pixels: one picture pixel per pixel at 96
@@ -29,6 +31,9 @@ public:
     void draw(HDC dc, int x, int y, int dpi) const;
 
 private:
+    // Where a decoded part goes: a new bitmap of its size.
+    std::uint32_t *newPart(const forms::PixelRect &part);
+
     struct Part
     {
         forms::PixelRect rect;

@@ -1,4 +1,4 @@
-#include "errorreport.h"
+#include "guardedapplication.h"
 
 #include <cstdio>
 #include <exception>

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "adapter.h"
 #include "handles.h"
 #include "runtimeerror.h"
 
@@ -24,6 +25,8 @@ public:
 private:
     ComApartment m_com;
 };
+
+static_assert(forms::GuardedApplicationLike<GuardedApplication>);
 
 // Runs one message's handler of a window procedure. An exception must not
 // unwind through Windows' own frames: it is reported here instead, and the
