@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "background.h"
 #include "decodedpicture.h"
 #include "maindesign.h"
+#include "taborder.h"
 
 namespace orvanta {
 namespace {
@@ -47,6 +49,48 @@ TEST(Centring, TopLeftCornerOnTheWorkArea)
         const ScreenPoint corner = CentredTopLeft(c.frame, c.workArea);
         EXPECT_EQ(corner.x, c.expected.x) << c.name;
         EXPECT_EQ(corner.y, c.expected.y) << c.name;
+    }
+}
+
+// Stacking for the Tab key, on a window laid out like Main: SSTab1 and its
+// two pages on the window, SSTab2 and its pages on the first, SSTab3 and a
+// page on the second, EXIT on the window.
+TEST(TabOrder, ControlsAndThePagesTheyLieOnAreStackedInOrder)
+{
+    const std::map<std::string, std::string> parentOf{
+        {"SSTab1", "Main"}, {"page1.0", "Main"},    {"page1.1", "Main"},    {"SSTab2", "page1.0"},
+        {"page2.0", "page1.0"}, {"page2.1", "page1.0"}, {"Meter1", "page2.0"}, {"Command1", "page2.0"},
+        {"Feet10", "page2.1"},  {"SSTab3", "page1.1"},  {"page3.1", "page1.1"}, {"F1", "page3.1"},
+        {"Command11", "Main"}};
+    const struct
+    {
+        const char *name;
+        std::vector<std::string> order, stacked;
+    } cases[] = {
+        {"controls on the window, in the order given", {"Command11", "SSTab1"}, {"Command11", "SSTab1"}},
+        {"the pages a control lies on come first, outermost first",
+         {"SSTab1", "SSTab2", "Meter1", "Command1"},
+         {"SSTab1", "page1.0", "SSTab2", "page2.0", "Meter1", "Command1"}},
+        {"a strip's pages in the order of their first controls",
+         {"SSTab2", "Feet10", "Meter1"},
+         {"page1.0", "SSTab2", "page2.1", "Feet10", "page2.0", "Meter1"}},
+        {"the whole window",
+         {"SSTab1", "SSTab2", "Meter1", "Command1", "Feet10", "SSTab3", "F1", "Command11"},
+         {"SSTab1", "page1.0", "SSTab2", "page2.0", "Meter1", "Command1", "page2.1", "Feet10", "page1.1", "SSTab3",
+          "page3.1", "F1", "Command11"}},
+    };
+    // Nodes are pointers to the names, so that the walk up ends at the window.
+    const std::string window = "Main";
+    const auto node = [&](const std::string &name) { return name == window ? &window : &parentOf.find(name)->first; };
+    for (const auto &c : cases) {
+        std::vector<const std::string *> order;
+        for (const std::string &name : c.order)
+            order.push_back(node(name));
+        std::vector<std::string> stacked;
+        forms::StackInTabOrder(
+            order, &window, [&](const std::string *control) { return node(parentOf.at(*control)); },
+            [&stacked](const std::string *control) { stacked.push_back(*control); });
+        EXPECT_EQ(stacked, c.stacked) << c.name;
     }
 }
 

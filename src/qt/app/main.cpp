@@ -1,5 +1,6 @@
 #include <QIcon>
 
+#include "background.h"
 #include "fonts.h"
 #include "guardedapplication.h"
 #include "maindesign.h"
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
 {
     using namespace orvanta;
 
+    // The largest single cost of start-up runs while Qt starts.
+    forms::BackgroundAhead::Start(MainWindowDesign, platform::ResourceBytes(MainWindowDesign.background));
     QCoreApplication::setApplicationName(platform::FromUtf8(ProductTitle));
     QCoreApplication::setApplicationVersion(platform::FromUtf8(ProductVersionText));
     platform::GuardedApplication app(argc, argv);

@@ -1,19 +1,20 @@
 #include "clientarea.h"
 
+#include <QImage>
 #include <QPainter>
 
+#include "resources.h"
 #include "twips.h"
 
 namespace orvanta::platform {
 
 ClientArea::ClientArea(QWidget *parent, const forms::WindowDesign &design)
     : QWidget(parent)
+    , m_design(design)
 {
     setObjectName(QStringLiteral("client"));
     setFixedSize(TwipsSize(design.clientWidth, design.clientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    if (!design.background.isNone())
-        m_decoding = std::async(std::launch::async, [&design] { return DecodeBackground(design); });
 }
 
 void ClientArea::addLine(const forms::LineDesign &line)
@@ -24,12 +25,16 @@ void ClientArea::addLine(const forms::LineDesign &line)
 
 void ClientArea::paintEvent(QPaintEvent *)
 {
-    if (m_decoding.valid())
-        m_picture = m_decoding.get();
+    if (!m_pictureTaken && !m_design.background.isNone())
+        m_picture = forms::BackgroundAhead::Take(m_design, ResourceBytes(m_design.background));
+    m_pictureTaken = true;
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    for (const PicturePart &part : m_picture)
-        painter.drawImage(part.at, part.image);
+    for (const forms::DecodedPart &part : m_picture) {
+        const QImage image(reinterpret_cast<const uchar *>(part.pixels.data()), part.rect.width, part.rect.height,
+                           QImage::Format_ARGB32_Premultiplied);
+        painter.drawImage(QPoint(part.rect.left, part.rect.top), image);
+    }
     // Each pixel becomes NOT(pen XOR destination). Antialiasing would blend
     // the edges and invert extra rows.
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -1,20 +1,18 @@
 #pragma once
 
-#include <future>
 #include <vector>
 
 #include <QWidget>
 
+#include "background.h"
 #include "design.h"
-#include "picture.h"
 
 namespace orvanta::platform {
 
 // A window's client area, beneath its controls: the window colour, the
 // design's background picture at its natural size from the top-left corner,
-// cut off where the window ends, and the designed lines, which invert what
-// lies beneath them. Only the parts of the picture the window can show are
-// decoded, on another thread while the window is being built.
+// cut off where the window ends (the parts forms::BackgroundAhead decoded),
+// and the designed lines, which invert what lies beneath them.
 class ClientArea final : public QWidget
 {
     Q_OBJECT
@@ -29,8 +27,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::future<std::vector<PicturePart>> m_decoding;
-    std::vector<PicturePart> m_picture;
+    const forms::WindowDesign &m_design;
+    std::vector<forms::DecodedPart> m_picture;
+    bool m_pictureTaken = false;
     std::vector<forms::LineDesign> m_lines;
 };
 
