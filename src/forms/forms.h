@@ -5,8 +5,8 @@
 // rely on the effects described and on nothing more. Texts are UTF-8.
 //
 // formscontrols.h comes from the adapter being built and names its control
-// types: TextBox, Label, CommandButton, TabStrip, Container and Form
-// (adapter.h).
+// types: TextBox, Label, CommandButton, Container and Form (adapter.h). Its
+// tab strip is platform::TabStrip.
 
 #include <cstdint>
 #include <string>
@@ -14,7 +14,13 @@
 
 #include "formscontrols.h"
 
+namespace orvanta::platform {
+class TabStrip;
+} // namespace orvanta::platform
+
 namespace orvanta::forms {
+
+using TabStrip = platform::TabStrip;
 
 // Text box.
 std::string Text(const TextBox *box);

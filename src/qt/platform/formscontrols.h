@@ -8,7 +8,6 @@ class QPushButton;
 class QWidget;
 
 namespace orvanta::platform {
-class TabStrip;
 class Window;
 } // namespace orvanta::platform
 
@@ -17,7 +16,6 @@ namespace orvanta::forms {
 using TextBox = QLineEdit;
 using Label = QLabel;
 using CommandButton = QPushButton;
-using TabStrip = platform::TabStrip;
 // What controls are made on: the window's client area or a strip's page.
 using Container = QWidget;
 using Form = platform::Window;

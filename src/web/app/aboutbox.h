@@ -18,8 +18,6 @@ class AboutBox final
 public:
     AboutBox();
     ~AboutBox();
-    AboutBox(const AboutBox &) = delete;
-    AboutBox &operator=(const AboutBox &) = delete;
 
     // Places the window in the middle of the page.
     void centre();

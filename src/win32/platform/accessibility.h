@@ -21,8 +21,6 @@ class AccessibleAnnotations final
 public:
     AccessibleAnnotations();
     ~AccessibleAnnotations();
-    AccessibleAnnotations(const AccessibleAnnotations &) = delete;
-    AccessibleAnnotations &operator=(const AccessibleAnnotations &) = delete;
 
     void setName(HWND control, std::string_view name);
     void setDescription(HWND control, std::string_view description);

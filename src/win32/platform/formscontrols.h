@@ -11,7 +11,6 @@ namespace orvanta::platform {
 class EditBox;
 class PushButton;
 class StaticLabel;
-class TabStrip;
 class Window;
 } // namespace orvanta::platform
 
@@ -20,7 +19,6 @@ namespace orvanta::forms {
 using TextBox = platform::EditBox;
 using Label = platform::StaticLabel;
 using CommandButton = platform::PushButton;
-using TabStrip = platform::TabStrip;
 // What controls are made on: the window or a strip's page window.
 using Container = HWND__;
 using Form = platform::Window;

@@ -17,10 +17,6 @@ namespace orvanta::platform {
 class MenuBar final
 {
 public:
-    MenuBar() = default;
-    MenuBar(const MenuBar &) = delete;
-    MenuBar &operator=(const MenuBar &) = delete;
-
     // Appends a menu with its item, whose command ID is id; hands back the bar.
     HMENU add(const forms::MenuDesign &design, int id, std::function<void()> chosen);
     HACCEL accelerators() const { return m_accelerators.get(); }
