@@ -12,7 +12,7 @@ ClientArea::ClientArea(const forms::WindowDesign &design)
     if (design.background.isNone())
         return;
     try {
-        m_picture = Picture(design);
+        m_picture = DibPicture(design);
         m_hasPicture = true;
     } catch (const std::exception &) {
         // A picture that cannot be read leaves the plain window colour.

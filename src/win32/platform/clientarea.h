@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "design.h"
-#include "picture.h"
+#include "dibpicture.h"
 
 namespace orvanta::platform {
 
@@ -31,7 +31,7 @@ public:
     void paintLines(HDC dc, int dpi) const;
 
 private:
-    Picture m_picture;
+    DibPicture m_picture;
     bool m_hasPicture = false;
     std::vector<forms::LineDesign> m_lines;
 };

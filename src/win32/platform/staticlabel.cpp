@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "accessibility.h"
+#include "accessibleannotations.h"
 #include "handles.h"
 #include "tooltips.h"
 #include "winapi.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "paintedstatic.h"
-#include "picture.h"
+#include "dibpicture.h"
 
 namespace orvanta::platform {
 
@@ -16,7 +16,7 @@ public:
 private:
     void paint(HDC dc, const RECT &area) override;
 
-    Picture m_picture;
+    DibPicture m_picture;
 };
 
 } // namespace orvanta::platform

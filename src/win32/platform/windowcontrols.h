@@ -10,7 +10,7 @@
 
 #include <windows.h>
 
-#include "accessibility.h"
+#include "accessibleannotations.h"
 #include "adapter.h"
 #include "defaultbutton.h"
 #include "design.h"

@@ -12,18 +12,18 @@
 namespace orvanta::platform {
 
 // A picture from the program's resources (RCDATA), decoded once and kept as
-// 32-bit bitmaps with premultiplied alpha, so transparent pixels show
-// whatever lies beneath.
-class Picture final
+// 32-bit DIB sections with premultiplied alpha, for GDI to blend: transparent
+// pixels show whatever lies beneath.
+class DibPicture final
 {
 public:
-    Picture() = default;
+    DibPicture() = default;
     // The whole picture. Throws when the resource is missing or cannot be
     // decoded.
-    explicit Picture(const forms::ResourceDesign &picture);
+    explicit DibPicture(const forms::ResourceDesign &picture);
     // The parts of a window's background picture that the window can show
     // (forms::DecodeBackground).
-    explicit Picture(const forms::WindowDesign &window);
+    explicit DibPicture(const forms::WindowDesign &window);
 
     // Draws the picture with its top-left corner at (x, y), at its natural
     // size in device-independent pixels: one picture pixel per pixel at 96

@@ -1,4 +1,4 @@
-#include "accessibility.h"
+#include "accessibleannotations.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "picture.h"
+#include "dibpicture.h"
 
 #include <span>
 #include <climits>
@@ -28,7 +28,7 @@ std::span<const unsigned char> resourceBytes(const forms::ResourceDesign &pictur
 
 } // namespace
 
-Picture::Picture(const forms::ResourceDesign &picture)
+DibPicture::DibPicture(const forms::ResourceDesign &picture)
 {
     const forms::PixelRect whole{0, 0, INT_MAX, INT_MAX};
     forms::DecodePicture(resourceBytes(picture), {&whole, 1},
@@ -36,14 +36,14 @@ Picture::Picture(const forms::ResourceDesign &picture)
     GdiFlush();
 }
 
-Picture::Picture(const forms::WindowDesign &window)
+DibPicture::DibPicture(const forms::WindowDesign &window)
 {
     forms::DecodeBackground(window, resourceBytes(window.background),
                             [this](const forms::PixelRect &part) { return newPart(part); });
     GdiFlush();
 }
 
-std::uint32_t *Picture::newPart(const forms::PixelRect &part)
+std::uint32_t *DibPicture::newPart(const forms::PixelRect &part)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -60,7 +60,7 @@ std::uint32_t *Picture::newPart(const forms::PixelRect &part)
     return static_cast<std::uint32_t *>(pixels);
 }
 
-void Picture::draw(HDC dc, int x, int y, int dpi) const
+void DibPicture::draw(HDC dc, int x, int y, int dpi) const
 {
     HDC source = CreateCompatibleDC(dc);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
