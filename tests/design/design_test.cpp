@@ -121,6 +121,26 @@ TEST(MainDesign, StripTreeNestsAsDesigned)
     EXPECT_EQ(StripNamed(""), nullptr);
 }
 
+TEST(MainDesign, MenusShowTheirShortcutKeys)
+{
+    const struct
+    {
+        forms::ShortcutKey key;
+        const char *shown;
+    } keys[] = {{{.control = true, .letter = 'Q'}, "Ctrl+Q"},
+                {{.function = 2}, "F2"},
+                {{.function = 12}, "F12"},
+                {{.control = true, .function = 5}, "Ctrl+F5"}};
+    for (const auto &k : keys)
+        EXPECT_EQ(forms::ShortcutText(k.key), k.shown);
+    // File > Exit on Ctrl+Q, Help > About on F2.
+    ASSERT_EQ(MainMenus.size(), 2u);
+    EXPECT_EQ(MainMenus[0].command, MenuCommand::Exit);
+    EXPECT_EQ(forms::ShortcutText(MainMenus[0].shortcut), "Ctrl+Q");
+    EXPECT_EQ(MainMenus[1].command, MenuCommand::About);
+    EXPECT_EQ(forms::ShortcutText(MainMenus[1].shortcut), "F2");
+}
+
 TEST(MainDesign, EveryConverterPageHasItsTabOnAnInnerStrip)
 {
     for (const PagePlacement &placement : MainPages) {
