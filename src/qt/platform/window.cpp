@@ -18,7 +18,6 @@
 #include "utf8.h"
 
 namespace orvanta::platform {
-
 namespace {
 
 Qt::WindowFlags flagsOf(forms::WindowRole role)
