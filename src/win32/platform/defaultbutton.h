@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <windows.h>
 
 namespace orvanta::platform {
@@ -22,7 +24,9 @@ namespace orvanta::platform {
 class DefaultButtonController final
 {
 public:
-    explicit DefaultButtonController(HWND window);
+    // controlOf finds a control of the window by its ID: controls lie on
+    // pages inside the window, where GetDlgItem would not find them.
+    DefaultButtonController(HWND window, std::function<HWND(int id)> controlOf);
 
     // DM_SETDEFID.
     void setDefaultId(int id);
@@ -38,6 +42,7 @@ private:
     void drawAsDefault(HWND button);
 
     HWND m_window;
+    std::function<HWND(int id)> m_controlOf;
     int m_defaultId = 0;
 };
 

@@ -14,7 +14,10 @@ WindowControls::WindowControls(HWND window, const forms::WindowDesign &design)
     : m_window(window)
     , m_defaultName(design.defaultButton)
     , m_fonts(design.font, WindowDpi(window))
-    , m_defaultButton(window)
+    , m_defaultButton(window, [this](int id) {
+        const NativeControl *control = byId(id);
+        return control ? control->hwnd() : nullptr;
+    })
     , m_toolTips(window)
 {
 }
