@@ -13,9 +13,9 @@ class FormRef final
 {
 public:
     FormRef() = default;
+    ~FormRef() { delete static_cast<Form *>(*this); }
     FormRef(const FormRef &) = delete;
     FormRef &operator=(const FormRef &) = delete;
-    ~FormRef() { delete static_cast<Form *>(*this); }
 
     FormRef &operator=(Form *form)
     {
