@@ -1,8 +1,19 @@
 #include "aboutinstance.h"
 
+#include "aboutdesign.h"
+#include "forms.h"
+
 namespace orvanta {
 
-forms::AboutForm *AboutInstance::window() const
+AboutBox *LoadAboutForm()
+{
+    // The window belongs to itself: unloading it deletes it.
+    auto *form = new AboutBox;
+    form->centre();
+    return form;
+}
+
+AboutBox *AboutInstance::window() const
 {
     return m_window;
 }
@@ -10,8 +21,8 @@ forms::AboutForm *AboutInstance::window() const
 void AboutInstance::Show()
 {
     if (!m_window)
-        m_window = forms::LoadAboutForm();
-    forms::Show(m_window);
+        m_window = LoadAboutForm();
+    window()->bringToFront(AboutOkName);
 }
 
 void mnuAbout_Click(std::unique_ptr<AboutInstance> &aboutInstance)
@@ -21,17 +32,9 @@ void mnuAbout_Click(std::unique_ptr<AboutInstance> &aboutInstance)
     aboutInstance->Show();
 }
 
-void Command1_Click(forms::AboutForm *form)
+void Command1_Click(AboutBox *form)
 {
     forms::Unload(form);
-}
-
-forms::AboutForm *forms::LoadAboutForm()
-{
-    // The window belongs to itself: unloading it deletes it.
-    auto *form = new AboutForm;
-    form->centre();
-    return form;
 }
 
 } // namespace orvanta

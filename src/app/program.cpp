@@ -12,7 +12,7 @@ Program::Program()
 
 Program::~Program() = default;
 
-forms::AboutForm *Program::aboutBox() const
+AboutBox *Program::aboutBox() const
 {
     return m_aboutInstance ? m_aboutInstance->window() : nullptr;
 }

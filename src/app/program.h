@@ -29,7 +29,7 @@ public:
     Main &main() { return *m_main; }
     // The About box while it is loaded, else nullptr; and the program's one
     // reference to it, empty until Help > About is first chosen.
-    forms::AboutForm *aboutBox() const;
+    AboutBox *aboutBox() const;
     AboutInstance *aboutInstance() const { return m_aboutInstance.get(); }
 
     // Shows Main as the program starts: centred on the screen, in front,

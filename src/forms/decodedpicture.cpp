@@ -89,29 +89,4 @@ void DecodePicture(std::span<const unsigned char> file, std::span<const PixelRec
     }
 }
 
-std::vector<PixelRect> BackgroundParts(const WindowDesign &design)
-{
-    const auto roundUp = [](int pixels) { return (pixels + 3) / 4 * 4; };
-    const auto roundDown = [](int pixels) { return pixels / 4 * 4; };
-    // A little beyond the client area, so that however the frame rounds the
-    // client area at a DPI, the picture reaches its edge.
-    const int width = roundDown(TwipsToPixels(design.clientWidth) + 4);
-    const int height = roundDown(TwipsToPixels(design.clientHeight) + 4);
-    const TwipsRect &hidden = design.backgroundHidden;
-    const int left = std::clamp(roundUp(TwipsToPixels(hidden.left)), 0, width);
-    const int top = std::clamp(roundUp(TwipsToPixels(hidden.top)), 0, height);
-    const int right = std::clamp(roundDown(TwipsToPixels(hidden.left + hidden.width)), left, width);
-    const int bottom = std::clamp(roundDown(TwipsToPixels(hidden.top + hidden.height)), top, height);
-    if (left == right || top == bottom)
-        return {{0, 0, width, height}};
-    std::vector<PixelRect> parts;
-    for (const PixelRect &part : {PixelRect{0, 0, width, top}, PixelRect{0, top, left, bottom - top},
-                                  PixelRect{right, top, width - right, bottom - top},
-                                  PixelRect{0, bottom, width, height - bottom}}) {
-        if (part.width > 0 && part.height > 0)
-            parts.push_back(part);
-    }
-    return parts;
-}
-
 } // namespace orvanta::forms

@@ -3,9 +3,6 @@
 #include <cstdint>
 #include <functional>
 #include <span>
-#include <vector>
-
-#include "design.h"
 
 namespace orvanta::forms {
 
@@ -34,13 +31,5 @@ using PixelDestination = std::function<std::uint32_t *(const PixelRect &part)>;
 // for any destination.
 void DecodePicture(std::span<const unsigned char> file, std::span<const PixelRect> parts,
                    const PixelDestination &destination);
-
-// The parts of a window's background picture that the window can show, in
-// pixels at the standard DPI: the client area (rounded up) less the design's
-// backgroundHidden, as bands above and below it and pieces left and right of
-// it. Only those are worth keeping. Their edges lie on multiples of four
-// pixels, so scaled by the usual steps of a quarter (125%, 150%, 200%) they
-// stay whole pixels and the parts join without a seam.
-std::vector<PixelRect> BackgroundParts(const WindowDesign &design);
 
 } // namespace orvanta::forms

@@ -100,28 +100,93 @@ struct ControlDesign
     ResourceDesign picture;
 };
 
-struct WindowDesign
+// A straight line drawn so that it inverts what lies beneath: each pixel
+// becomes NOT(pen XOR destination).
+struct LineDesign
 {
     std::string_view name;
-    std::string_view caption;
+    int x1, y1, x2, y2; // twips
+    std::uint8_t red, green, blue;
+    int widthPixels;
+};
+
+// A key that chooses a menu item from anywhere in its window: Ctrl and a
+// letter, or a function key alone.
+struct ShortcutKey
+{
+    bool control = false;
+    char letter = 0;  // 'A' to 'Z'; 0 for a function key
+    int function = 0; // 1 to 12 for F1 to F12
+};
+
+// The key as menus show it beside the item's caption: "Ctrl+Q", "F2".
+inline std::string ShortcutText(ShortcutKey key)
+{
+    if (key.letter != 0)
+        return (key.control ? "Ctrl+" : "") + std::string(1, key.letter);
+    return (key.control ? "Ctrl+F" : "F") + std::to_string(key.function);
+}
+
+// A menu of the menu bar with its one item. '&' marks the access key.
+struct MenuDesign
+{
+    std::string_view menuName;
+    std::string_view menuCaption;
+    std::string_view itemName;
+    std::string_view itemCaption;
+    ShortcutKey shortcut;
+};
+
+// A strip of two tabs in one row along its top edge, all tabHeight high.
+// Its pages cover the whole strip: controls on a page are placed from the
+// strip's own corner.
+struct StripDesign
+{
+    std::string_view name;
+    // Where the strip lies: on the window's client area (no parent), or on a
+    // page of another strip.
+    std::string_view parent;
+    int parentPage = 0;
+    TwipsRect rect;
+    int tabHeight = 0;
+    std::array<std::string_view, 2> captions;
+    // The page that is current when the window is created.
+    int designedTab = 0;
+};
+
+// What a window is to the program.
+enum class WindowRole {
+    // The working window: a minimize box beside the close box, and a close
+    // box that runs the program's own handler.
+    Main,
+    // A box of its own beside it, announced as a dialog: a close box only.
+    // It belongs to itself: closing or unloading it discards it.
+    Dialog,
+};
+
+struct WindowDesign
+{
+    std::string_view name{};
+    std::string_view caption{};
+    WindowRole role = WindowRole::Main;
     // The client area, in twips.
     int clientWidth = 0;
     int clientHeight = 0;
     // The window's default font; empty: the platform's.
-    FontDesign font;
+    FontDesign font{};
     // The title bar's icon.
-    ResourceDesign icon;
+    ResourceDesign icon{};
     // Painted at its natural size from the client area's top-left corner,
     // cut off where the window ends; none: the window colour.
-    ResourceDesign background;
+    ResourceDesign background{};
+    // The strip on the client area whose pages always cover the middle of
+    // the picture, or none (background.h).
+    const StripDesign *backgroundCover = nullptr;
     // The buttons Enter and Escape press wherever the focus is, by name;
     // empty: none. A window without a designed default button gets one from
     // its handlers (forms::SetDefault).
-    std::string_view defaultButton;
-    std::string_view cancelButton;
-    // Where the background never shows, because a control that is always
-    // there covers it; empty: nowhere.
-    TwipsRect backgroundHidden;
+    std::string_view defaultButton{};
+    std::string_view cancelButton{};
 };
 
 } // namespace orvanta::forms

@@ -5,7 +5,8 @@
 // rely on the effects described and on nothing more. Texts are UTF-8.
 //
 // formscontrols.h comes from the adapter being built and names its control
-// types: TextBox, Label, CommandButton and TabStrip.
+// types: TextBox, Label, CommandButton, Container and Form (adapter.h). Its
+// tab strip is platform::TabStrip.
 
 #include <cstdint>
 #include <string>
@@ -13,7 +14,13 @@
 
 #include "formscontrols.h"
 
+namespace orvanta::platform {
+class TabStrip;
+} // namespace orvanta::platform
+
 namespace orvanta::forms {
+
+using TabStrip = platform::TabStrip;
 
 // Text box.
 std::string Text(const TextBox *box);
@@ -34,6 +41,9 @@ void SetDefault(CommandButton *button);
 
 // Selects a page of a tab strip, counting from 0, as a click on its tab would.
 void SetTab(TabStrip *strip, std::int16_t index);
+
+// Closes the window and discards it and its controls.
+void Unload(Form *form);
 
 // Style values of the message box: buttons in the low bits, icon in bits 4
 // to 6. The program uses only OK-only boxes.

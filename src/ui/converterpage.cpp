@@ -5,7 +5,6 @@
 namespace orvanta {
 
 ConverterPage::ConverterPage(const PageDesign &design, forms::Container *page, platform::WindowControls &controls)
-    : m_design(design)
 {
     const PageControls layout = DesignPage(design);
     controls.createLabel(layout.inputHeader, page);

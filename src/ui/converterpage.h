@@ -19,11 +19,9 @@ public:
     ConverterPage(const ConverterPage &) = delete;
     ConverterPage &operator=(const ConverterPage &) = delete;
 
-    const PageDesign &design() const { return m_design; }
     const std::array<ConverterRow, RowsPerPage> &rows() const { return m_rows; }
 
 private:
-    const PageDesign &m_design;
     std::array<ConverterRow, RowsPerPage> m_rows;
 };
 

@@ -15,75 +15,43 @@
 
 namespace orvanta {
 
-enum class ShortcutKey { CtrlQ, F2 };
-
 // What choosing a menu item runs: mnuExit_Click, or mnuAbout_Click.
 enum class MenuCommand { Exit, About };
 
-// A menu of the menu bar with its one item. '&' marks the access key.
-struct MenuDesign
+struct MainMenu : forms::MenuDesign
 {
-    std::string_view menuName;
-    std::string_view menuCaption;
-    std::string_view itemName;
-    std::string_view itemCaption;
-    ShortcutKey shortcut;
-    // Shown beside the item's caption.
-    std::string_view shortcutText;
     MenuCommand command;
 };
 
-inline constexpr std::array<MenuDesign, 2> MainMenus{{
-    {"mnuFile", "&File", "mnuExit", "E&xit", ShortcutKey::CtrlQ, "Ctrl+Q", MenuCommand::Exit},
-    {"mnuHelp", "&Help", "mnuAbout", "A&bout", ShortcutKey::F2, "F2", MenuCommand::About},
+inline constexpr std::array<MainMenu, 2> MainMenus{{
+    {{"mnuFile", "&File", "mnuExit", "E&xit", {.control = true, .letter = 'Q'}}, MenuCommand::Exit},
+    {{"mnuHelp", "&Help", "mnuAbout", "A&bout", {.function = 2}}, MenuCommand::About},
 }};
-
-// A strip of two tabs in one row along its top edge, all of the design's tab
-// height. Its pages cover the whole strip: controls on a page are placed from
-// the strip's own corner.
-struct StripDesign
-{
-    std::string_view name;
-    // Where the strip lies: on the window's client area (no parent), or on a
-    // page of another strip.
-    std::string_view parent;
-    int parentPage;
-    forms::TwipsRect rect;
-    std::array<std::string_view, 2> captions;
-    // The page that is current when the window is created.
-    int designedTab;
-};
 
 inline constexpr int TabHeightTwips = 520;
 
-inline constexpr StripDesign SSTab1Design{
-    "SSTab1", {}, 0, {120, 240, 9495, 6375}, {"Square Meter and Square Feet", "Cubic Meter and Cubic Feet"}, 0};
-inline constexpr StripDesign SSTab2Design{
-    "SSTab2", "SSTab1", 0, {240, 720, 9015, 5175}, {MeterSqPage.tabCaption, FeetSqPage.tabCaption}, 0};
-inline constexpr StripDesign SSTab3Design{
-    "SSTab3", "SSTab1", 1, {240, 720, 9015, 5175}, {MeterCuPage.tabCaption, FeetCuPage.tabCaption}, 1};
+inline constexpr forms::StripDesign SSTab1Design{
+    "SSTab1", {}, 0, {120, 240, 9495, 6375}, TabHeightTwips,
+    {"Square Meter and Square Feet", "Cubic Meter and Cubic Feet"}, 0};
+inline constexpr forms::StripDesign SSTab2Design{
+    "SSTab2", "SSTab1", 0, {240, 720, 9015, 5175}, TabHeightTwips, {MeterSqPage.tabCaption, FeetSqPage.tabCaption}, 0};
+inline constexpr forms::StripDesign SSTab3Design{
+    "SSTab3", "SSTab1", 1, {240, 720, 9015, 5175}, TabHeightTwips, {MeterCuPage.tabCaption, FeetCuPage.tabCaption}, 1};
 
 // No default or cancel button: Escape does nothing, and Enter converts the
-// row being edited. The picture shows only around SSTab1 and along its tabs:
-// its page area (below the tabs, less a margin for the frame drawn around
-// it) always covers the picture.
-inline constexpr forms::WindowDesign MainWindowDesign{"Main",
-                                                      "Orvanta - @Tiso",
-                                                      9780,
-                                                      7335,
-                                                      {},
-                                                      {"orvanta.ico", "IDI_ICON1"},
-                                                      {"background.jpg", "BACKGROUND"},
-                                                      {},
-                                                      {},
-                                                      {SSTab1Design.rect.left + 60,
-                                                       SSTab1Design.rect.top + TabHeightTwips + 60,
-                                                       SSTab1Design.rect.width - 120,
-                                                       SSTab1Design.rect.height - TabHeightTwips - 120}};
+// row being edited. The picture shows only around SSTab1 and along its tabs.
+inline constexpr forms::WindowDesign MainWindowDesign{.name = "Main",
+                                                      .caption = "Orvanta - @Tiso",
+                                                      .role = forms::WindowRole::Main,
+                                                      .clientWidth = 9780,
+                                                      .clientHeight = 7335,
+                                                      .icon = {"orvanta.ico", "IDI_ICON1"},
+                                                      .background = {"background.jpg", "BACKGROUND"},
+                                                      .backgroundCover = &SSTab1Design};
 
 // The strips in the order they are built: a strip comes after the strip it
 // lies on.
-inline constexpr std::array<const StripDesign *, 3> MainStrips{&SSTab1Design, &SSTab2Design, &SSTab3Design};
+inline constexpr std::array<const forms::StripDesign *, 3> MainStrips{&SSTab1Design, &SSTab2Design, &SSTab3Design};
 
 // Where the strip of that name stands in MainStrips; MainStrips.size() for
 // none (the empty parent of the outer strip).
@@ -96,7 +64,7 @@ constexpr std::size_t StripIndex(std::string_view name)
 }
 
 // The strip of that name, or nullptr.
-constexpr const StripDesign *StripNamed(std::string_view name)
+constexpr const forms::StripDesign *StripNamed(std::string_view name)
 {
     const std::size_t index = StripIndex(name);
     return index < MainStrips.size() ? MainStrips[index] : nullptr;
@@ -106,7 +74,7 @@ constexpr const StripDesign *StripNamed(std::string_view name)
 // then the volume strip's.
 struct PagePlacement
 {
-    const StripDesign *strip;
+    const forms::StripDesign *strip;
     int page;
     const PageDesign *design;
 };

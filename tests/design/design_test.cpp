@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,10 @@
 
 #include "aboutdesign.h"
 #include "centring.h"
+#include "background.h"
 #include "decodedpicture.h"
 #include "maindesign.h"
+#include "taborder.h"
 
 namespace orvanta {
 namespace {
@@ -49,6 +52,48 @@ TEST(Centring, TopLeftCornerOnTheWorkArea)
     }
 }
 
+// Stacking for the Tab key, on a window laid out like Main: SSTab1 and its
+// two pages on the window, SSTab2 and its pages on the first, SSTab3 and a
+// page on the second, EXIT on the window.
+TEST(TabOrder, ControlsAndThePagesTheyLieOnAreStackedInOrder)
+{
+    const std::map<std::string, std::string> parentOf{
+        {"SSTab1", "Main"}, {"page1.0", "Main"},    {"page1.1", "Main"},    {"SSTab2", "page1.0"},
+        {"page2.0", "page1.0"}, {"page2.1", "page1.0"}, {"Meter1", "page2.0"}, {"Command1", "page2.0"},
+        {"Feet10", "page2.1"},  {"SSTab3", "page1.1"},  {"page3.1", "page1.1"}, {"F1", "page3.1"},
+        {"Command11", "Main"}};
+    const struct
+    {
+        const char *name;
+        std::vector<std::string> order, stacked;
+    } cases[] = {
+        {"controls on the window, in the order given", {"Command11", "SSTab1"}, {"Command11", "SSTab1"}},
+        {"the pages a control lies on come first, outermost first",
+         {"SSTab1", "SSTab2", "Meter1", "Command1"},
+         {"SSTab1", "page1.0", "SSTab2", "page2.0", "Meter1", "Command1"}},
+        {"a strip's pages in the order of their first controls",
+         {"SSTab2", "Feet10", "Meter1"},
+         {"page1.0", "SSTab2", "page2.1", "Feet10", "page2.0", "Meter1"}},
+        {"the whole window",
+         {"SSTab1", "SSTab2", "Meter1", "Command1", "Feet10", "SSTab3", "F1", "Command11"},
+         {"SSTab1", "page1.0", "SSTab2", "page2.0", "Meter1", "Command1", "page2.1", "Feet10", "page1.1", "SSTab3",
+          "page3.1", "F1", "Command11"}},
+    };
+    // Nodes are pointers to the names, so that the walk up ends at the window.
+    const std::string window = "Main";
+    const auto node = [&](const std::string &name) { return name == window ? &window : &parentOf.find(name)->first; };
+    for (const auto &c : cases) {
+        std::vector<const std::string *> order;
+        for (const std::string &name : c.order)
+            order.push_back(node(name));
+        std::vector<std::string> stacked;
+        forms::StackInTabOrder(
+            order, &window, [&](const std::string *control) { return node(parentOf.at(*control)); },
+            [&stacked](const std::string *control) { stacked.push_back(*control); });
+        EXPECT_EQ(stacked, c.stacked) << c.name;
+    }
+}
+
 TEST(MainDesign, StripTreeNestsAsDesigned)
 {
     // Which strip lies where: the outer strip on the window, the area strip
@@ -60,7 +105,7 @@ TEST(MainDesign, StripTreeNestsAsDesigned)
     } expected[] = {{"SSTab1", "", 0, 0}, {"SSTab2", "SSTab1", 0, 0}, {"SSTab3", "SSTab1", 1, 1}};
     ASSERT_EQ(MainStrips.size(), std::size(expected));
     for (std::size_t i = 0; i < MainStrips.size(); ++i) {
-        const StripDesign &strip = *MainStrips[i];
+        const forms::StripDesign &strip = *MainStrips[i];
         EXPECT_EQ(strip.name, expected[i].name);
         EXPECT_EQ(strip.parent, expected[i].parent);
         EXPECT_EQ(strip.designedTab, expected[i].designedTab);
@@ -74,6 +119,26 @@ TEST(MainDesign, StripTreeNestsAsDesigned)
         EXPECT_LT(std::size_t(strip.parentPage), (*parent)->captions.size()) << strip.name;
     }
     EXPECT_EQ(StripNamed(""), nullptr);
+}
+
+TEST(MainDesign, MenusShowTheirShortcutKeys)
+{
+    const struct
+    {
+        forms::ShortcutKey key;
+        const char *shown;
+    } keys[] = {{{.control = true, .letter = 'Q'}, "Ctrl+Q"},
+                {{.function = 2}, "F2"},
+                {{.function = 12}, "F12"},
+                {{.control = true, .function = 5}, "Ctrl+F5"}};
+    for (const auto &k : keys)
+        EXPECT_EQ(forms::ShortcutText(k.key), k.shown);
+    // File > Exit on Ctrl+Q, Help > About on F2.
+    ASSERT_EQ(MainMenus.size(), 2u);
+    EXPECT_EQ(MainMenus[0].command, MenuCommand::Exit);
+    EXPECT_EQ(forms::ShortcutText(MainMenus[0].shortcut), "Ctrl+Q");
+    EXPECT_EQ(MainMenus[1].command, MenuCommand::About);
+    EXPECT_EQ(forms::ShortcutText(MainMenus[1].shortcut), "F2");
 }
 
 TEST(MainDesign, EveryConverterPageHasItsTabOnAnInnerStrip)
@@ -214,7 +279,7 @@ TEST(DecodePicture, BackgroundPartsLeaveOutOnlyWhatIsAlwaysCovered)
 
     // A window with nothing over its picture keeps all of it.
     forms::WindowDesign plain = MainWindowDesign;
-    plain.backgroundHidden = {};
+    plain.backgroundCover = nullptr;
     EXPECT_EQ(forms::BackgroundParts(plain), std::vector<forms::PixelRect>{client});
 }
 

@@ -29,8 +29,9 @@
 #include "aboutbox.h"
 #include "aboutdesign.h"
 #include "converterpage.h"
-#include "errorreport.h"
+#include "staticlabel.h"
 #include "forms.h"
+#include "guardedapplication.h"
 #include "handles.h"
 #include "main.h"
 #include "maindesign.h"
@@ -40,7 +41,7 @@
 #include "scenarios.h"
 #include "scenarios_extra.h"
 #include "utf8.h"
-#include "window.h"
+#include "winapi.h"
 
 namespace orvanta::test {
 namespace {
@@ -276,7 +277,7 @@ std::vector<DesignedControl> designedControls(std::string_view window)
             add(design);
         return all;
     }
-    for (const StripDesign *strip : MainStrips)
+    for (const forms::StripDesign *strip : MainStrips)
         all.push_back({std::string(strip->name), strip->rect, {}, true});
     add(ExitButtonDesign());
     for (const PagePlacement &placement : MainPages) {
@@ -492,7 +493,7 @@ private:
     {
         HWND main = m_program.main().hwnd();
         for (UINT index = 0; index < MainMenus.size(); ++index) {
-            const MenuDesign &menu = MainMenus[index];
+            const forms::MenuDesign &menu = MainMenus[index];
             if (menu.itemName != item)
                 continue;
             RECT title{};
@@ -521,7 +522,7 @@ private:
     {
         for (const auto &page : m_program.main().pages()) {
             for (const ConverterRow &row : page->rows()) {
-                if (row.result->hwnd != label)
+                if (row.result->hwnd() != label)
                     continue;
                 wchar_t tip[256]{};
                 TTTOOLINFOW tool{};
@@ -529,7 +530,7 @@ private:
                 tool.hwnd = GetParent(label);
                 tool.uId = reinterpret_cast<UINT_PTR>(label);
                 tool.lpszText = tip;
-                SendMessageW(row.result->toolTip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+                SendMessageW(row.result->toolTipWindow(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
                 return ToUtf8(tip);
             }
         }

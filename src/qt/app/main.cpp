@@ -1,8 +1,8 @@
 #include <QIcon>
 
-#include "errorreport.h"
+#include "background.h"
 #include "fonts.h"
-#include "main.h"
+#include "guardedapplication.h"
 #include "maindesign.h"
 #include "product.h"
 #include "program.h"
@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     using namespace orvanta;
 
     // The largest single cost of start-up runs while Qt starts.
-    Main::StartDecodingBackground();
+    forms::BackgroundAhead::Start(MainWindowDesign, platform::ResourceBytes(MainWindowDesign.background));
     QCoreApplication::setApplicationName(platform::FromUtf8(ProductTitle));
     QCoreApplication::setApplicationVersion(platform::FromUtf8(ProductVersionText));
     platform::GuardedApplication app(argc, argv);

@@ -8,16 +8,16 @@ class QPushButton;
 class QWidget;
 
 namespace orvanta::platform {
-class TabStrip;
-}
+class Window;
+} // namespace orvanta::platform
 
 namespace orvanta::forms {
 
 using TextBox = QLineEdit;
 using Label = QLabel;
 using CommandButton = QPushButton;
-using TabStrip = platform::TabStrip;
-// What controls are created on: the window's client area or a strip's page.
+// What controls are made on: the window's client area or a strip's page.
 using Container = QWidget;
+using Form = platform::Window;
 
 } // namespace orvanta::forms

@@ -6,9 +6,11 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include "adapter.h"
 #include "defaultbutton.h"
 #include "tabstrip.h"
 #include "utf8.h"
+#include "window.h"
 
 namespace orvanta {
 namespace forms {
@@ -60,6 +62,12 @@ void SetTab(TabStrip *strip, std::int16_t index)
     strip->setTab(index);
 }
 
+void Unload(Form *form)
+{
+    // A dialog deletes itself once the event that closed it is over.
+    form->close();
+}
+
 std::string DecimalSeparator()
 {
     return QLocale().decimalPoint().toStdString();
@@ -72,6 +80,8 @@ void End(int exitStatus)
         window->hide();
     QCoreApplication::exit(exitStatus);
 }
+
+static_assert(FormsOperations<TextBox, Label, CommandButton, TabStrip, Form>);
 
 } // namespace forms
 } // namespace orvanta

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QWidget>
 
+#include "adapter.h"
 #include "design.h"
 
 class QTabBar;
@@ -54,5 +55,7 @@ private:
     int m_tabHeight = 0;
     std::function<void()> m_switched;
 };
+
+static_assert(forms::TabStripLike<TabStrip>);
 
 } // namespace orvanta::platform

@@ -8,16 +8,16 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTabBar>
 
 #include "fonts.h"
 #include "resources.h"
+#include "tabstrip.h"
 #include "twips.h"
 #include "utf8.h"
 
 namespace orvanta::platform {
 namespace {
-
-using forms::ControlKind;
 
 class GotFocusHook final : public QObject
 {
@@ -41,79 +41,83 @@ private:
     std::function<void()> m_handler;
 };
 
-QWidget *makeWidget(const forms::ControlDesign &design, QWidget *parent)
-{
-    switch (design.kind) {
-    case ControlKind::TextBox: {
-        auto *box = new QLineEdit(parent);
-        // No length limit.
-        box->setMaxLength(std::numeric_limits<int>::max());
-        return box;
-    }
-    case ControlKind::CommandButton: {
-        auto *button = new QPushButton(FromUtf8(design.caption), parent);
-        // Enter goes to the window's designated default button only.
-        button->setAutoDefault(false);
-        return button;
-    }
-    case ControlKind::Label: {
-        auto *label = new QLabel(FromUtf8(design.caption), parent);
-        const Qt::Alignment across = design.align == forms::TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
-        label->setAlignment(across | Qt::AlignTop);
-        label->setTextFormat(Qt::PlainText);
-        return label;
-    }
-    case ControlKind::Picture: {
-        // Natural size from the top-left corner; a transparent colour lets the
-        // window background through.
-        auto *picture = new QLabel(parent);
-        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        picture->setPixmap(QPixmap(ResourcePath(design.picture)));
-        return picture;
-    }
-    }
-    return new QWidget(parent);
-}
-
 } // namespace
 
-WindowControls::WindowControls(QWidget *window)
+WindowControls::WindowControls(QWidget *window, const forms::WindowDesign &design)
     : m_window(window)
+    , m_defaultButton(design.defaultButton)
 {
 }
 
-QWidget *WindowControls::create(const forms::ControlDesign &design, QWidget *parent)
+void WindowControls::apply(const forms::ControlDesign &design, QWidget *widget)
 {
-    QWidget *control = makeWidget(design, parent);
-    control->setObjectName(FromUtf8(design.name));
-    control->setGeometry(TwipsRect(design.rect));
+    widget->setObjectName(FromUtf8(design.name));
+    widget->setGeometry(TwipsRect(design.rect));
     if (!design.font.isDefault())
-        control->setFont(DesignFont(design.font));
+        widget->setFont(DesignFont(design.font));
     if (!design.accessibleName.empty())
-        control->setAccessibleName(FromUtf8(design.accessibleName));
+        widget->setAccessibleName(FromUtf8(design.accessibleName));
     if (!design.accessibleDescription.empty())
-        control->setAccessibleDescription(FromUtf8(design.accessibleDescription));
-    return control;
+        widget->setAccessibleDescription(FromUtf8(design.accessibleDescription));
 }
 
-forms::TextBox *WindowControls::createTextBox(const forms::ControlDesign &design, QWidget *parent)
+forms::TextBox *WindowControls::createTextBox(const forms::ControlDesign &design, forms::Container *parent)
 {
-    return static_cast<QLineEdit *>(create(design, parent));
+    auto *box = new QLineEdit(parent);
+    // No length limit.
+    box->setMaxLength(std::numeric_limits<int>::max());
+    apply(design, box);
+    return box;
 }
 
-forms::CommandButton *WindowControls::createCommandButton(const forms::ControlDesign &design, QWidget *parent)
+forms::CommandButton *WindowControls::createCommandButton(const forms::ControlDesign &design, forms::Container *parent)
 {
-    return static_cast<QPushButton *>(create(design, parent));
+    auto *button = new QPushButton(FromUtf8(design.caption), parent);
+    // Enter goes to the window's designated default button only; outside a
+    // dialog a button takes Return itself only when auto-default.
+    button->setAutoDefault(design.name == m_defaultButton);
+    apply(design, button);
+    return button;
 }
 
-forms::Label *WindowControls::createLabel(const forms::ControlDesign &design, QWidget *parent)
+forms::Label *WindowControls::createLabel(const forms::ControlDesign &design, forms::Container *parent)
 {
-    return static_cast<QLabel *>(create(design, parent));
+    auto *label = new QLabel(FromUtf8(design.caption), parent);
+    const Qt::Alignment across = design.align == forms::TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    label->setAlignment(across | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    apply(design, label);
+    return label;
+}
+
+QLabel *WindowControls::createPicture(const forms::ControlDesign &design, forms::Container *parent)
+{
+    // Natural size from the top-left corner; a transparent colour lets the
+    // window background through.
+    auto *picture = new QLabel(parent);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setPixmap(QPixmap(ResourcePath(design.picture)));
+    apply(design, picture);
+    return picture;
+}
+
+forms::TabStrip *WindowControls::createTabStrip(const forms::StripDesign &design, forms::Container *parent)
+{
+    auto *strip = new TabStrip(parent, design.rect, design.tabHeight,
+                               std::vector<std::string_view>(design.captions.begin(), design.captions.end()));
+    strip->setObjectName(FromUtf8(design.name));
+    strip->setTab(design.designedTab);
+    return strip;
 }
 
 QWidget *WindowControls::find(std::string_view name) const
 {
-    return m_window->findChild<QWidget *>(FromUtf8(name));
+    if (name.empty())
+        return nullptr;
+    auto *control = m_window->findChild<QWidget *>(FromUtf8(name));
+    if (auto *strip = qobject_cast<TabStrip *>(control))
+        return strip->control();
+    return control;
 }
 
 void WindowControls::onClick(forms::CommandButton *button, std::function<void()> handler)
@@ -124,6 +128,19 @@ void WindowControls::onClick(forms::CommandButton *button, std::function<void()>
 void WindowControls::onGotFocus(forms::TextBox *box, std::function<void()> handler)
 {
     new GotFocusHook(box, std::move(handler));
+}
+
+void WindowControls::setTabOrder(const std::vector<std::string> &order)
+{
+    QWidget *previous = nullptr;
+    for (const std::string &name : order) {
+        QWidget *control = find(name);
+        if (!control)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 } // namespace orvanta::platform

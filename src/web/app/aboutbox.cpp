@@ -6,32 +6,17 @@
 #include "aboutinstance.h"
 
 namespace orvanta {
-namespace {
 
-using platform::val;
-
-} // namespace
-
-namespace forms {
-
-void Show(AboutForm *form)
-{
-    form->bringToFront();
-}
-
-void Unload(AboutForm *form)
+void forms::Unload(Form *form)
 {
     delete form;
 }
-
-} // namespace forms
 
 AboutBox::AboutBox()
     : m_window(AboutWindowDesign, "dialog")
     , m_client(std::make_unique<platform::Control>(m_window.client()))
     , m_tracker(std::make_shared<AboutBox *>(this))
 {
-
     for (const forms::ControlDesign &design : AboutControls())
         m_controls.create(design, m_client.get());
     m_ok = m_controls.find(AboutWindowDesign.defaultButton);
@@ -41,8 +26,8 @@ AboutBox::AboutBox()
     // The line inverts what lies beneath it: "difference" with the pen's
     // complement gives NOT(pen XOR destination) on black and white, as the
     // desktop's pen does.
-    const LineDesign &l = AboutLineDesign;
-    val line = platform::Create("div", m_window.client(), "line");
+    const forms::LineDesign &l = AboutLineDesign;
+    platform::val line = platform::Create("div", m_window.client(), "line");
     platform::Place(line, {l.x1, l.y1, 0, l.y2 - l.y1});
     line["style"].set("width", std::to_string(l.widthPixels) + "px");
     line["style"].set("marginLeft", std::to_string(-l.widthPixels / 2) + "px");
@@ -61,10 +46,11 @@ void AboutBox::centre()
     m_window.centre();
 }
 
-void AboutBox::bringToFront()
+void AboutBox::bringToFront(std::string_view focus)
 {
     m_window.show();
-    m_ok->element().call<void>("focus");
+    if (platform::Control *control = m_controls.find(focus))
+        control->element().call<void>("focus");
 }
 
 } // namespace orvanta

@@ -6,6 +6,7 @@
 // Enter, Escape and the close box unload it.
 
 #include <memory>
+#include <string_view>
 
 #include "window.h"
 #include "windowcontrols.h"
@@ -17,15 +18,14 @@ class AboutBox final
 public:
     AboutBox();
     ~AboutBox();
-    AboutBox(const AboutBox &) = delete;
-    AboutBox &operator=(const AboutBox &) = delete;
 
     // Places the window in the middle of the page.
     void centre();
-    // Shows the box, or brings the open box to the front, with the focus on OK.
-    void bringToFront();
+    // Shows the box, or brings the open box to the front, with the focus on
+    // the named control.
+    void bringToFront(std::string_view focus);
 
-    // Expires when the box is unloaded (forms::AboutFormRef).
+    // Expires when the box is unloaded (forms::FormRef).
     std::weak_ptr<AboutBox *> tracker() const { return m_tracker; }
 
 private:

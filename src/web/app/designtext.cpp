@@ -44,11 +44,12 @@ int main(int argc, char **argv)
 
     for (const forms::WindowDesign *window : {&MainWindowDesign, &AboutWindowDesign})
         add(window->font, window->caption);
-    for (const MenuDesign &menu : MainMenus) {
-        for (std::string_view caption : {menu.menuCaption, menu.itemCaption, menu.shortcutText})
+    for (const MainMenu &menu : MainMenus) {
+        for (std::string_view caption : {menu.menuCaption, menu.itemCaption})
             add({}, caption);
+        add({}, forms::ShortcutText(menu.shortcut));
     }
-    for (const StripDesign *strip : MainStrips) {
+    for (const forms::StripDesign *strip : MainStrips) {
         for (std::string_view caption : strip->captions)
             add({}, caption);
     }

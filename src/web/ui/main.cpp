@@ -1,6 +1,7 @@
 #include "main.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 
 #include "mainhandlers.h"
@@ -14,10 +15,10 @@ namespace {
 // A key the browser keeps for itself never reaches the page when the
 // visitor presses it: Ctrl+Q quits Firefox, every tab with it. The menu
 // does not offer such a key; Alt+F, X and the EXIT button remain.
-bool browserKeeps(ShortcutKey key)
+bool browserKeeps(forms::ShortcutKey key)
 {
     const std::string agent = val::global("navigator")["userAgent"].as<std::string>();
-    return key == ShortcutKey::CtrlQ && agent.find("Firefox/") != std::string::npos;
+    return key.control && key.letter == 'Q' && agent.find("Firefox/") != std::string::npos;
 }
 
 } // namespace
@@ -44,15 +45,19 @@ Main::~Main() = default;
 void Main::createMenus()
 {
     std::vector<platform::Menu> menus;
-    for (const MenuDesign &design : MainMenus) {
-        const bool ctrlQ = design.shortcut == ShortcutKey::CtrlQ;
-        const bool shown = !browserKeeps(design.shortcut);
+    for (const MainMenu &design : MainMenus) {
+        const forms::ShortcutKey key = design.shortcut;
+        const std::string shortcut = forms::ShortcutText(key);
+        const bool shown = !browserKeeps(key);
+        // Screen readers name the Ctrl key Control.
+        const std::string aria = key.control ? "Control" + shortcut.substr(4) : shortcut;
+        const std::string eventKey = key.letter != 0 ? std::string(1, char(std::tolower(key.letter)))
+                                                     : "F" + std::to_string(key.function);
         const MenuCommand command = design.command;
         menus.push_back({std::string(design.menuCaption),
                          std::string(design.menuName),
-                         {{std::string(design.itemCaption), ctrlQ ? "q" : "F2", ctrlQ,
-                           shown ? std::string(design.shortcutText) : std::string(),
-                           shown ? (ctrlQ ? "Control+Q" : "F2") : "", std::string(design.itemName),
+                         {{std::string(design.itemCaption), eventKey, key.control, shown ? shortcut : std::string(),
+                           shown ? aria : std::string(), std::string(design.itemName),
                            [this, command] { m_events.menuChosen(command); }}}});
     }
     m_window.setMenus(std::move(menus));
@@ -61,9 +66,9 @@ void Main::createMenus()
 void Main::createTabStrips()
 {
     for (std::size_t i = 0; i < MainStrips.size(); ++i) {
-        const StripDesign &design = *MainStrips[i];
+        const forms::StripDesign &design = *MainStrips[i];
         val parent = design.parent.empty() ? m_window.client() : strip(design.parent)->page(design.parentPage)->element();
-        m_strips[i] = std::make_unique<platform::TabStrip>(parent, design.name, design.rect, TabHeightTwips);
+        m_strips[i] = std::make_unique<platform::TabStrip>(parent, design.name, design.rect, design.tabHeight);
         for (std::string_view caption : design.captions)
             m_strips[i]->addPage(caption);
         m_strips[i]->setTab(design.designedTab);

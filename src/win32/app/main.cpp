@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "errorreport.h"
+#include "guardedapplication.h"
 #include "program.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)

@@ -1,34 +1,13 @@
 #include "defaultbutton.h"
 
+#include <utility>
+
 namespace orvanta::platform {
 namespace {
 
 bool isPushButton(HWND window)
 {
     return window && (SendMessageW(window, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
-}
-
-struct IdSearch
-{
-    int id;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK matchId(HWND window, LPARAM data)
-{
-    auto *search = reinterpret_cast<IdSearch *>(data);
-    if (GetDlgCtrlID(window) != search->id)
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// Controls lie on pages inside the window, so GetDlgItem would not find them.
-HWND findControl(HWND window, int id)
-{
-    IdSearch search{id};
-    EnumChildWindows(window, matchId, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 // Gives a push button the default look when it is the one, takes it off
@@ -46,8 +25,9 @@ BOOL CALLBACK drawIfDefault(HWND child, LPARAM data)
 
 } // namespace
 
-DefaultButtonController::DefaultButtonController(HWND window)
+DefaultButtonController::DefaultButtonController(HWND window, std::function<HWND(int id)> controlOf)
     : m_window(window)
+    , m_controlOf(std::move(controlOf))
 {
 }
 
@@ -55,7 +35,7 @@ void DefaultButtonController::setDefaultId(int id)
 {
     m_defaultId = id;
     HWND focus = GetFocus();
-    drawAsDefault(isPushButton(focus) && IsChild(m_window, focus) ? focus : findControl(m_window, id));
+    drawAsDefault(isPushButton(focus) && IsChild(m_window, focus) ? focus : m_controlOf(id));
 }
 
 LRESULT DefaultButtonController::defaultIdAnswer() const
@@ -68,7 +48,7 @@ void DefaultButtonController::buttonFocusChanged(HWND button, bool gained)
     if (gained && isPushButton(button))
         drawAsDefault(button);
     else
-        drawAsDefault(m_defaultId ? findControl(m_window, m_defaultId) : nullptr);
+        drawAsDefault(m_defaultId ? m_controlOf(m_defaultId) : nullptr);
 }
 
 void DefaultButtonController::drawAsDefault(HWND button)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <windows.h>
 
 namespace orvanta::platform {
@@ -15,14 +17,16 @@ namespace orvanta::platform {
 //  - a push button that holds the focus takes Enter itself: while focused it
 //    is drawn as the default, which is what IsDialogMessageW looks at.
 // The button drawn as default is always the one Enter would click. A click
-// on a hidden or disabled button does not run (WindowControls), so Enter
+// on a hidden or disabled button does not run (PushButton), so Enter
 // never converts a row the user cannot see. IsDialogMessageW, moving the
 // focus with Tab, takes the default look off every button as in a dialog;
 // the message loop then sends DM_SETDEFID with the same ID to restore it.
 class DefaultButtonController final
 {
 public:
-    explicit DefaultButtonController(HWND window);
+    // controlOf finds a control of the window by its ID: controls lie on
+    // pages inside the window, where GetDlgItem would not find them.
+    DefaultButtonController(HWND window, std::function<HWND(int id)> controlOf);
 
     // DM_SETDEFID.
     void setDefaultId(int id);
@@ -38,6 +42,7 @@ private:
     void drawAsDefault(HWND button);
 
     HWND m_window;
+    std::function<HWND(int id)> m_controlOf;
     int m_defaultId = 0;
 };
 

@@ -2,62 +2,68 @@
 
 #include <windows.h>
 
-#include "accessibility.h"
+#include "adapter.h"
+#include "editbox.h"
 #include "messageloop.h"
+#include "pushbutton.h"
+#include "staticlabel.h"
 #include "tabstrip.h"
 #include "utf8.h"
+#include "winapi.h"
 #include "window.h"
-#include "windowcontrols.h"
 
 namespace orvanta::forms {
 
 std::string Text(const TextBox *box)
 {
-    return platform::ToUtf8(platform::WindowTextOf(box->hwnd));
+    return platform::ToUtf8(platform::WindowTextOf(box->hwnd()));
 }
 
 void SetText(TextBox *box, std::string_view text)
 {
-    SetWindowTextW(box->hwnd, platform::FromUtf8(text).c_str());
+    SetWindowTextW(box->hwnd(), platform::FromUtf8(text).c_str());
 }
 
 void SetFocus(TextBox *box)
 {
     // After a modal box closes, activation may have gone elsewhere (or
     // nowhere); focus set then would not arrive until the user clicks.
-    HWND window = GetAncestor(box->hwnd, GA_ROOT);
+    HWND window = GetAncestor(box->hwnd(), GA_ROOT);
     if (GetActiveWindow() != window)
         SetForegroundWindow(window);
-    ::SetFocus(box->hwnd);
+    ::SetFocus(box->hwnd());
 }
 
 std::string Caption(const Label *label)
 {
-    return platform::ToUtf8(platform::WindowTextOf(label->hwnd));
+    return platform::ToUtf8(platform::WindowTextOf(label->hwnd()));
 }
 
 void SetCaption(Label *label, std::string_view caption)
 {
-    SetWindowTextW(label->hwnd, platform::FromUtf8(caption).c_str());
+    SetWindowTextW(label->hwnd(), platform::FromUtf8(caption).c_str());
 }
 
 void SetToolTipText(Label *label, std::string_view tip)
 {
-    if (label->toolTip)
-        platform::SetToolTip(label->toolTip, label->hwnd, tip);
     // Screen readers read the label's live text, and its tip as the description.
-    if (label->annotations)
-        label->annotations->setDescription(label->hwnd, tip);
+    label->setToolTip(tip);
 }
 
 void SetDefault(CommandButton *button)
 {
-    SendMessageW(GetAncestor(button->hwnd, GA_ROOT), DM_SETDEFID, static_cast<WPARAM>(GetDlgCtrlID(button->hwnd)), 0);
+    SendMessageW(GetAncestor(button->hwnd(), GA_ROOT), DM_SETDEFID, static_cast<WPARAM>(GetDlgCtrlID(button->hwnd())), 0);
 }
 
 void SetTab(TabStrip *strip, std::int16_t index)
 {
     strip->setTab(index);
+}
+
+void Unload(Form *form)
+{
+    // A dialog goes with its window.
+    DestroyWindow(form->hwnd());
 }
 
 std::string DecimalSeparator()
@@ -79,5 +85,7 @@ void End(int exitStatus)
     }
     PostQuitMessage(exitStatus);
 }
+
+static_assert(FormsOperations<TextBox, Label, CommandButton, TabStrip, Form>);
 
 } // namespace orvanta::forms

@@ -31,9 +31,17 @@ const TopLevel *topLevelOf(HWND window)
 
 } // namespace
 
-void AddTopLevelWindow(HWND window, HACCEL accelerators)
+void AddTopLevelWindow(HWND window)
 {
-    topLevels().push_back({window, accelerators});
+    topLevels().push_back({window, nullptr});
+}
+
+void SetAccelerators(HWND window, HACCEL accelerators)
+{
+    for (TopLevel &entry : topLevels()) {
+        if (entry.window == window)
+            entry.accelerators = accelerators;
+    }
 }
 
 void RemoveTopLevelWindow(HWND window)

@@ -9,7 +9,8 @@ namespace orvanta::platform {
 // The program's top-level windows. Each gets the dialog keys (Tab, Shift+Tab,
 // Enter, Escape, arrows) through IsDialogMessageW, after its accelerator
 // table, if it has one; forms::End closes them all.
-void AddTopLevelWindow(HWND window, HACCEL accelerators = nullptr);
+void AddTopLevelWindow(HWND window);
+void SetAccelerators(HWND window, HACCEL accelerators);
 void RemoveTopLevelWindow(HWND window);
 std::vector<HWND> TopLevelWindows();
 

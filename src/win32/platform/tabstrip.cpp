@@ -1,16 +1,19 @@
 #include "tabstrip.h"
 
 #include <algorithm>
+#include <string>
 
+#include <commctrl.h>
+
+#include "fonts.h"
 #include "twips.h"
 #include "utf8.h"
-#include "window.h"
+#include "winapi.h"
 
 namespace orvanta::platform {
 namespace {
 
 constexpr wchar_t PageClass[] = L"Orvanta.TabPage";
-constexpr wchar_t StripProperty[] = L"Orvanta.TabStrip";
 // Pixels by which the selected tab grows at each side (comctl32).
 constexpr int SelectedTabOffset = 2;
 
@@ -50,40 +53,36 @@ void registerPageClass()
     RegisterWindowClass(pageClass);
 }
 
+HWND makeTabControl(HWND parent, int id)
+{
+    return CheckedWindow(CreateWindowExW(0, WC_TABCONTROLW, nullptr,
+                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH
+                                             | TCS_SINGLELINE,
+                                         0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                         ProgramInstance(), nullptr),
+                         "tab control");
+}
+
 } // namespace
 
-TabStrip::TabStrip(HWND parent, int controlId, const forms::TwipsRect &rect, int tabHeightTwips,
-                   const std::vector<std::string> &captions, HFONT font, int dpi)
-    : m_rect(rect)
-    , m_tabHeightTwips(tabHeightTwips)
+TabStrip::TabStrip(const forms::StripDesign &design, HWND parent, int id, WindowFonts &fonts)
+    : NativeControl(design.name, makeTabControl(parent, id), design.rect, id)
+    , m_tabHeightTwips(design.tabHeight)
 {
     registerPageClass();
-    m_control = CheckedWindow(
-        CreateWindowExW(0, WC_TABCONTROLW, nullptr,
-                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH | TCS_SINGLELINE, 0, 0, 0,
-                        0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), ProgramInstance(),
-                        nullptr),
-        "tab control");
-    SetPropW(m_control, StripProperty, this);
-    for (const std::string &caption : captions) {
+    for (std::string_view caption : design.captions) {
         std::wstring text = FromUtf8(caption);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = text.data();
-        TabCtrl_InsertItem(m_control, TabCtrl_GetItemCount(m_control), &item);
+        TabCtrl_InsertItem(hwnd(), TabCtrl_GetItemCount(hwnd()), &item);
         m_pages.push_back(CheckedWindow(CreateWindowExW(WS_EX_CONTROLPARENT, PageClass, nullptr,
                                                         WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
                                                         parent, nullptr, ProgramInstance(), nullptr),
                                         "tab page"));
     }
-    layout(font, dpi);
-    showCurrentPage();
-}
-
-TabStrip::~TabStrip()
-{
-    if (IsWindow(m_control))
-        RemovePropW(m_control, StripProperty);
+    layout(fonts, fonts.dpi());
+    setTab(design.designedTab);
 }
 
 HWND TabStrip::page(int index) const
@@ -93,50 +92,46 @@ HWND TabStrip::page(int index) const
 
 int TabStrip::tab() const
 {
-    return TabCtrl_GetCurSel(m_control);
+    return TabCtrl_GetCurSel(hwnd());
 }
 
 void TabStrip::setTab(int index)
 {
-    TabCtrl_SetCurSel(m_control, index);
+    TabCtrl_SetCurSel(hwnd(), index);
     showCurrentPage();
 }
 
-void TabStrip::layout(HFONT font, int dpi)
+void TabStrip::layout(WindowFonts &fonts, int dpi)
 {
-    const RECT strip = TwipsRect(m_rect, dpi);
+    HFONT font = fonts.windowFont();
+    const RECT strip = TwipsRect(rect(), dpi);
     const int width = strip.right - strip.left;
     const int height = strip.bottom - strip.top;
-    SendMessageW(m_control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     // Tabs share the strip's width equally and have the strip's tab height.
     // The control keeps room for the selected tab to stand out on each side;
     // tabs any wider would bring in its scroll arrows.
-    TabCtrl_SetItemSize(m_control, (width - 2 * SelectedTabOffset) / std::max(1, count()),
+    TabCtrl_SetItemSize(hwnd(), (width - 2 * SelectedTabOffset) / std::max(1, count()),
                         Twips(m_tabHeightTwips, dpi));
-    SetWindowPos(m_control, nullptr, strip.left, strip.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, strip.left, strip.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
     RECT inside{0, 0, width, height};
-    TabCtrl_AdjustRect(m_control, FALSE, &inside);
+    TabCtrl_AdjustRect(hwnd(), FALSE, &inside);
     HRGN frame = CreateRectRgn(0, 0, width, height);
     HRGN hole = CreateRectRgnIndirect(&inside);
     CombineRgn(frame, frame, hole, RGN_DIFF);
     DeleteObject(hole);
-    SetWindowRgn(m_control, frame, TRUE); // the window owns the region now
+    SetWindowRgn(hwnd(), frame, TRUE); // the window owns the region now
     for (HWND page : m_pages) {
         SetWindowPos(page, nullptr, strip.left, strip.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
         SetWindowRgn(page, CreateRectRgnIndirect(&inside), TRUE);
     }
 }
 
-bool TabStrip::notify(const NMHDR &header)
+void TabStrip::notified(UINT code)
 {
-    if (header.code != static_cast<UINT>(TCN_SELCHANGE))
-        return false;
-    auto *strip = static_cast<TabStrip *>(GetPropW(header.hwndFrom, StripProperty));
-    if (!strip)
-        return false;
-    strip->showCurrentPage();
-    return true;
+    if (code == static_cast<UINT>(TCN_SELCHANGE))
+        showCurrentPage();
 }
 
 void TabStrip::showCurrentPage()
@@ -148,7 +143,7 @@ void TabStrip::showCurrentPage()
         const bool shown = i == current;
         // The focus must not stay on a control the user cannot see.
         if (!shown && focus && IsChild(page, focus))
-            ::SetFocus(m_control);
+            ::SetFocus(hwnd());
         EnableWindow(page, shown);
         ShowWindow(page, shown ? SW_SHOWNA : SW_HIDE);
     }

@@ -1,14 +1,14 @@
 #pragma once
 
 #include <functional>
-#include <string>
 #include <utility>
 #include <vector>
 
 #include <windows.h>
-#include <commctrl.h>
 
+#include "adapter.h"
 #include "design.h"
+#include "nativecontrol.h"
 
 namespace orvanta::platform {
 
@@ -23,18 +23,12 @@ namespace orvanta::platform {
 // rectangle. Window regions keep them apart: the tab control keeps its tabs
 // and frame, the page the area inside the frame. The pages are control
 // parents, so IsDialogMessageW's Tab key walks into the shown one.
-class TabStrip final
+class TabStrip final : public NativeControl
 {
 public:
-    TabStrip(HWND parent, int controlId, const forms::TwipsRect &rect, int tabHeightTwips,
-             const std::vector<std::string> &captions, HFONT font, int dpi);
-    ~TabStrip();
-    TabStrip(const TabStrip &) = delete;
-    TabStrip &operator=(const TabStrip &) = delete;
+    TabStrip(const forms::StripDesign &design, HWND parent, int id, WindowFonts &fonts);
 
-    // The tab control: it takes the keyboard focus for the strip.
-    HWND control() const { return m_control; }
-    // The window a page's controls are created on.
+    // The window a page's controls are made on.
     HWND page(int index) const;
     int count() const { return static_cast<int>(m_pages.size()); }
 
@@ -47,20 +41,19 @@ public:
     void onPageSwitched(std::function<void()> handler) { m_switched = std::move(handler); }
 
     // Places the strip again at dpi (the window moved to another monitor).
-    void layout(HFONT font, int dpi);
-
-    // Handles the tab control's notifications (TCN_SELCHANGE), which arrive
-    // at the top-level window; false when the notification is not a strip's.
-    static bool notify(const NMHDR &header);
+    void layout(WindowFonts &fonts, int dpi) override;
+    // TCN_SELCHANGE: the user chose a tab.
+    void notified(UINT code) override;
+    void release() override { m_switched = nullptr; }
 
 private:
     void showCurrentPage();
 
-    HWND m_control = nullptr;
     std::vector<HWND> m_pages;
-    forms::TwipsRect m_rect;
     int m_tabHeightTwips;
     std::function<void()> m_switched;
 };
+
+static_assert(forms::TabStripLike<TabStrip>);
 
 } // namespace orvanta::platform

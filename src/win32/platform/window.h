@@ -1,30 +1,80 @@
 #pragma once
 
-#include <string>
+#include <functional>
+#include <memory>
+#include <string_view>
 
 #include <windows.h>
 
+#include "adapter.h"
+#include "design.h"
+#include "clientarea.h"
+#include "menubar.h"
+#include "windowcontrols.h"
+
 namespace orvanta::platform {
 
-// The module whose resources hold the icons and pictures: the executable.
-HINSTANCE ProgramInstance();
+// A top-level window made from a forms::WindowDesign on Win32: its class
+// with the design's icon, a fixed client area sized to the design at the
+// window's DPI (below the menu bar, once there is one), the background
+// picture and the designed lines painted on it, the designed default and
+// cancel buttons (Enter, Escape; DM_GETDEFID, DM_SETDEFID), the focus kept
+// across deactivation, and a change of DPI. Its window procedure finds the
+// object and guards each message against exceptions. The main window has a
+// minimize box and runs its close handler on the close box; a dialog has a
+// close box only and a taskbar button of its own, and belongs to its
+// window: it is deleted when the window is destroyed.
+class Window
+{
+public:
+    explicit Window(const forms::WindowDesign &design);
+    virtual ~Window();
+    Window(const Window &) = delete;
+    Window &operator=(const Window &) = delete;
 
-// Starts the common controls (comctl32, loaded on first use), once per run;
-// every window calls it before it is made. Loading them brings the visual
-// styles and the display driver along, several megabytes.
-void StartCommonControls();
+    // nullptr once the window is closed.
+    HWND hwnd() const { return m_hwnd; }
+    // The control of that design name, or nullptr; and the design name of a
+    // control.
+    HWND control(std::string_view name) const;
+    std::string_view controlName(HWND control) const;
 
-// Registers a window class of the program once per run.
-void RegisterWindowClass(WNDCLASSEXW windowClass);
+    forms::Container *client() const { return m_hwnd; }
+    WindowControls &controls() { return *m_controls; }
 
-// Throws std::system_error with GetLastError() when a window could not be made.
-HWND CheckedWindow(HWND window, const char *what);
+    void addMenu(const forms::MenuDesign &design, std::function<void()> chosen);
+    void drawLine(const forms::LineDesign &line);
+    void onClose(std::function<void()> closed) { m_closed = std::move(closed); }
 
-// The whole text of a window.
-std::wstring WindowTextOf(HWND window);
+    // Places the window in the middle of its monitor's work area.
+    void centre();
+    void bringToFront(std::string_view focus);
 
-// Whether input can reach the control: it and every window it lies on are
-// shown and enabled.
-bool IsReachable(HWND control);
+    std::weak_ptr<Window *> tracker() const { return m_tracker; }
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void create();
+    void sizeFrame(int dpi, const POINT *topLeft);
+    void dpiChanged(int dpi, const RECT &suggested);
+    bool activated(UINT state);
+    HWND focusOnActivation() const;
+    void command(WPARAM wParam, LPARAM lParam);
+
+    const forms::WindowDesign &m_design;
+    HWND m_hwnd = nullptr;
+    std::unique_ptr<WindowControls> m_controls;
+    MenuBar m_menus;
+    ClientArea m_client;
+    std::function<void()> m_closed;
+    // Where the focus was when the window was last deactivated.
+    HWND m_lastFocus = nullptr;
+    // Set while the object is being deleted, which destroys its window.
+    bool m_deleting = false;
+    std::shared_ptr<Window *> m_tracker;
+};
+
+static_assert(forms::WindowLike<Window, WindowControls>);
 
 } // namespace orvanta::platform

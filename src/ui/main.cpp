@@ -1,0 +1,81 @@
+#include "main.h"
+
+#include "mainhandlers.h"
+#include "tabstrip.h"
+#include "windowcontrols.h"
+
+namespace orvanta {
+
+constexpr bool MakesPagesWhenShown = platform::WindowControls::MakesPagesWhenShown;
+
+Main::Main(MainEvents &events)
+    : platform::Window(MainWindowDesign)
+    , m_events(events)
+{
+    for (const MainMenu &menu : MainMenus) {
+        const MenuCommand command = menu.command;
+        addMenu(menu, [this, command] { m_events.menuChosen(command); });
+    }
+    onClose([this] { m_events.closed(); });
+
+    for (std::size_t i = 0; i < MainStrips.size(); ++i) {
+        const forms::StripDesign &design = *MainStrips[i];
+        forms::Container *parent = design.parent.empty() ? client() : strip(design.parent)->page(design.parentPage);
+        m_strips[i] = controls().createTabStrip(design, parent);
+    }
+    makePages();
+    controls().onClick(controls().createCommandButton(ExitButtonDesign(), client()), [] { Command11_Click(); });
+    m_exitMade = true;
+    controls().setTabOrder(MainTabOrder());
+    if constexpr (MakesPagesWhenShown) {
+        for (forms::TabStrip *made : m_strips)
+            made->onPageSwitched([this] { makePages(); });
+    }
+
+    Form_Load({strip(SSTab1Design.name), strip(SSTab2Design.name)});
+}
+
+Main::~Main() = default;
+
+void Main::show()
+{
+    bringToFront(SSTab1Design.name);
+}
+
+forms::TabStrip *Main::strip(std::string_view name) const
+{
+    return m_strips.at(StripIndex(name));
+}
+
+// A page is shown when its strip shows it and every strip it lies on shows
+// the page that holds that strip.
+bool Main::isShown(const PagePlacement &placement) const
+{
+    int page = placement.page;
+    for (const forms::StripDesign *design = placement.strip; design;
+         page = design->parentPage, design = StripNamed(design->parent)) {
+        if (strip(design->name)->tab() != page)
+            return false;
+    }
+    return true;
+}
+
+void Main::makePages()
+{
+    // A page made late has been empty until it is shown, so nothing on it
+    // can have been missed.
+    bool made = false;
+    for (std::size_t i = 0; i < MainPages.size(); ++i) {
+        const PagePlacement &placement = MainPages[i];
+        if (m_pageMade[i] || (MakesPagesWhenShown && !isShown(placement)))
+            continue;
+        forms::Container *page = strip(placement.strip->name)->page(placement.page);
+        m_pages.push_back(std::make_unique<ConverterPage>(*placement.design, page, controls()));
+        m_pageMade[i] = true;
+        made = true;
+    }
+    if (made && m_exitMade)
+        controls().setTabOrder(MainTabOrder());
+}
+
+} // namespace orvanta

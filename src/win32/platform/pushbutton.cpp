@@ -1,0 +1,33 @@
+#include "pushbutton.h"
+
+#include <commctrl.h>
+
+#include "defaultbutton.h"
+#include "winapi.h"
+
+namespace orvanta::platform {
+
+PushButton::PushButton(const forms::ControlDesign &design, HWND parent, int id, WindowFonts &fonts,
+                       DefaultButtonController &defaultButton)
+    : NativeControl(design, {WC_BUTTONW, ChildStyle | WS_TABSTOP | BS_PUSHBUTTON}, parent, id, fonts)
+    , m_defaultButton(defaultButton)
+{
+    subclass();
+}
+
+void PushButton::notified(UINT code)
+{
+    if (code == BN_CLICKED && IsReachable(hwnd()))
+        run(m_clicked);
+}
+
+LRESULT PushButton::message(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_SETFOCUS && message != WM_KILLFOCUS)
+        return passOn(message, wParam, lParam);
+    const LRESULT result = passOn(message, wParam, lParam);
+    m_defaultButton.buttonFocusChanged(hwnd(), message == WM_SETFOCUS);
+    return result;
+}
+
+} // namespace orvanta::platform
