@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "aboutarrangement.h"
 #include "design.h"
 
 namespace orvanta {
@@ -19,7 +20,8 @@ inline constexpr forms::WindowDesign AboutWindowDesign{.name = "frmAbout",
                                                        .font = {"MS Sans Serif", 8.25, forms::FontWeight::Regular},
                                                        .icon = {"about.ico", "IDI_ICON2"},
                                                        .defaultButton = "Command1",
-                                                       .cancelButton = "Command1"};
+                                                       .cancelButton = "Command1",
+                                                       .arrange = &ArrangeAbout};
 
 // What Image1 shows: 170x170 pixels, with a transparent colour.
 inline constexpr forms::ResourceDesign AboutPicture{"about.gif", "ABOUTPICTURE"};

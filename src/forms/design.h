@@ -164,6 +164,11 @@ enum class WindowRole {
     Dialog,
 };
 
+// How a window arranges its controls for a client area at most `width`
+// twips wide (arrangement.h).
+struct Arrangement;
+using Arranger = Arrangement (*)(int width);
+
 struct WindowDesign
 {
     std::string_view name{};
@@ -187,6 +192,9 @@ struct WindowDesign
     // its handlers (forms::SetDefault).
     std::string_view defaultButton{};
     std::string_view cancelButton{};
+    // Where the window may be narrower than designed (a browser on a phone),
+    // how it arranges itself then; none: it never is.
+    Arranger arrange = nullptr;
 };
 
 } // namespace orvanta::forms

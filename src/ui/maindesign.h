@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "design.h"
+#include "mainarrangement.h"
 #include "pagedesign.h"
 
 namespace orvanta {
@@ -47,7 +48,8 @@ inline constexpr forms::WindowDesign MainWindowDesign{.name = "Main",
                                                       .clientHeight = 7335,
                                                       .icon = {"orvanta.ico", "IDI_ICON1"},
                                                       .background = {"background.jpg", "BACKGROUND"},
-                                                      .backgroundCover = &SSTab1Design};
+                                                      .backgroundCover = &SSTab1Design,
+                                                      .arrange = &ArrangeMain};
 
 // The strips in the order they are built: a strip comes after the strip it
 // lies on.

@@ -2,6 +2,7 @@
 // with: what every toolkit builds from, checked once.
 
 #include <algorithm>
+#include <tuple>
 #include <climits>
 #include <cstdint>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "aboutdesign.h"
+#include "arrangement.h"
 #include "centring.h"
 #include "background.h"
 #include "decodedpicture.h"
@@ -293,6 +295,119 @@ TEST(DecodePicture, AboutPictureIsClearInItsTransparentColourAndNowhereElse)
     EXPECT_EQ(gif[0].at(85, 85) >> 24, 0xFFu);
     for (const std::uint32_t pixel : gif[0].pixels)
         ASSERT_TRUE(pixel == 0 || pixel >> 24 == 0xFF) << std::hex << pixel;
+}
+
+// The arrangements the browser draws the windows with: as designed wherever
+// the window fits, and for the widths of phones and narrowed windows below.
+constexpr int Px(int twips)
+{
+    return twips * forms::StandardDpi / forms::TwipsPerInch;
+}
+
+std::vector<std::string> NamesOf(const forms::Arrangement &arrangement)
+{
+    std::vector<std::string> names;
+    for (const forms::Place &place : arrangement.places)
+        names.push_back(place.name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(Arrangement, AsDesignedWhereverTheWindowFits)
+{
+    for (const int extra : {0, 1, 15, 9000}) {
+        const forms::Arrangement main = ArrangeMain(MainWindowDesign.clientWidth + extra);
+        EXPECT_FALSE(main.narrow);
+        EXPECT_EQ(main.clientWidth, MainWindowDesign.clientWidth);
+        EXPECT_EQ(main.clientHeight, MainWindowDesign.clientHeight);
+        EXPECT_EQ(main.tabHeight, TabHeightTwips);
+        EXPECT_EQ(main.textPoints, 0);
+        for (const forms::StripDesign *strip : MainStrips)
+            EXPECT_EQ(main.find(strip->name)->left, strip->rect.left) << strip->name;
+        for (const PagePlacement &placement : MainPages) {
+            for (const RowControls &row : DesignPage(*placement.design).rows) {
+                for (const forms::ControlDesign *control : {&row.input, &row.button, &row.result}) {
+                    const forms::TwipsRect &at = *main.find(control->name);
+                    EXPECT_EQ(std::tie(at.left, at.top, at.width, at.height),
+                              std::tie(control->rect.left, control->rect.top, control->rect.width, control->rect.height))
+                        << control->name;
+                }
+            }
+        }
+        const forms::Arrangement about = ArrangeAbout(AboutWindowDesign.clientWidth + extra);
+        EXPECT_FALSE(about.narrow);
+        for (const forms::ControlDesign &control : AboutControls())
+            EXPECT_EQ(about.find(control.name)->top, control.rect.top) << control.name;
+        EXPECT_EQ(about.find(AboutLineDesign.name)->height, AboutLineDesign.y2 - AboutLineDesign.y1);
+    }
+}
+
+// The same parts, inside the width, rows in order, and targets a finger and
+// text an eye can use: at least 24 pixels each way, text at least 12
+// pixels, what a box shows 16 (below that a phone zooms into the box).
+TEST(Arrangement, NarrowKeepsEveryPartInsideWithTargetsAFingerCanUse)
+{
+    const std::vector<std::string> designedNames = NamesOf(ArrangeMain(MainWindowDesign.clientWidth));
+    for (const int pixels : {300, 320, 360, 390, 412, 600, Px(MainWindowDesign.clientWidth) - 1}) {
+        SCOPED_TRACE(pixels);
+        const forms::Arrangement main = ArrangeMain(forms::PixelsToTwips(pixels));
+        ASSERT_TRUE(main.narrow);
+        EXPECT_EQ(NamesOf(main), designedNames);
+        EXPECT_GE(Px(main.tabHeight), 24);
+        EXPECT_GE(main.textPoints * 96 / 72, 12);
+        EXPECT_GE(main.textBoxPoints * 96 / 72, 16);
+        const auto inside = [](const forms::TwipsRect &part, int width, int top, int height) {
+            return part.left >= 0 && part.left + part.width <= width && part.top >= top
+                   && part.top + part.height <= height;
+        };
+        const forms::TwipsRect &outer = *main.find(SSTab1Design.name);
+        EXPECT_TRUE(inside(outer, main.clientWidth, 0, main.clientHeight));
+        const forms::TwipsRect &exit = *main.find(ExitButtonDesign().name);
+        EXPECT_TRUE(inside(exit, main.clientWidth, outer.top + outer.height, main.clientHeight));
+        EXPECT_GE(Px(exit.width), 24);
+        EXPECT_GE(Px(exit.height), 24);
+        for (const PagePlacement &placement : MainPages) {
+            const forms::TwipsRect &strip = *main.find(placement.strip->name);
+            EXPECT_TRUE(inside(strip, outer.width, main.tabHeight, outer.height)) << placement.strip->name;
+            int below = main.tabHeight;
+            for (const RowControls &row : DesignPage(*placement.design).rows) {
+                const forms::TwipsRect &box = *main.find(row.input.name);
+                const forms::TwipsRect &button = *main.find(row.button.name);
+                const forms::TwipsRect &result = *main.find(row.result.name);
+                for (const forms::TwipsRect *part : {&box, &button, &result})
+                    EXPECT_TRUE(inside(*part, strip.width, below, strip.height)) << row.input.name;
+                // Box and button side by side, the result beside them or
+                // below; the next row below.
+                EXPECT_LE(box.left + box.width, button.left) << row.input.name;
+                EXPECT_TRUE(button.left + button.width <= result.left || box.top + box.height <= result.top)
+                    << row.input.name;
+                EXPECT_GE(Px(result.width), 120) << row.input.name;
+                for (const forms::TwipsRect *target : {&box, &button}) {
+                    EXPECT_GE(Px(target->width), 24) << row.input.name;
+                    EXPECT_GE(Px(target->height), 24) << row.input.name;
+                }
+                below = std::max(box.top + box.height, result.top + result.height);
+            }
+        }
+    }
+    for (const int pixels : {300, 320, Px(AboutWindowDesign.clientWidth) - 1}) {
+        SCOPED_TRACE(pixels);
+        const forms::Arrangement about = ArrangeAbout(forms::PixelsToTwips(pixels));
+        ASSERT_TRUE(about.narrow);
+        EXPECT_EQ(NamesOf(about), NamesOf(ArrangeAbout(AboutWindowDesign.clientWidth)));
+        int below = 0;
+        for (const forms::ControlDesign &control : AboutControls()) {
+            const forms::TwipsRect &at = *about.find(control.name);
+            EXPECT_LE(at.left + at.width, about.clientWidth) << control.name;
+            EXPECT_GE(at.top, below) << control.name;
+            below = at.top + at.height;
+            if (control.kind == forms::ControlKind::Picture) {
+                EXPECT_EQ(std::tie(at.width, at.height), std::tie(control.rect.width, control.rect.height));
+            }
+        }
+        EXPECT_LE(below, about.clientHeight);
+        EXPECT_GE(Px(about.find(AboutOkName)->height), 24);
+    }
 }
 
 } // namespace
