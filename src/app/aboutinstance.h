@@ -4,10 +4,7 @@
 
 #include "formref.h"
 
-// Found through the include path, not beside this file: the browser adapter
-// still brings an About box of its own (src/web/app/aboutbox.h), which comes
-// first on its path.
-#include <aboutbox.h>
+#include "aboutbox.h"
 
 namespace orvanta {
 

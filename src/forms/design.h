@@ -54,11 +54,13 @@ struct FontFallback
 {
     std::string_view face;
     std::array<std::string_view, 3> substitutes;
+    // The generic family it belongs to, as CSS names it.
+    std::string_view generic;
 };
 
 inline constexpr std::array<FontFallback, 2> FontFallbacks{{
-    {"MS Sans Serif", {"Liberation Sans", "Arial", "DejaVu Sans"}},
-    {"Algerian", {"Quattrocento", "Liberation Serif", "DejaVu Serif"}},
+    {"MS Sans Serif", {"Liberation Sans", "Arial", "DejaVu Sans"}, "sans-serif"},
+    {"Algerian", {"Quattrocento", "Liberation Serif", "DejaVu Serif"}, "serif"},
 }};
 
 enum class ControlKind {

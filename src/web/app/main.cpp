@@ -1,7 +1,7 @@
 // The entry point: makes the program and starts it. The browser's event loop
 // runs it from then on; End frees it once the event that ended it is done.
 
-#include "errorreport.h"
+#include "guardedapplication.h"
 #include "formsruntime.h"
 #include "program.h"
 #include "runtimeerror.h"

@@ -2,12 +2,9 @@
 
 // The page elements that stand for the controls the program's handlers work on.
 
-namespace orvanta {
-class AboutBox;
-} // namespace orvanta
-
 namespace orvanta::platform {
 class Control;
+class Window;
 } // namespace orvanta::platform
 
 namespace orvanta::forms {
@@ -18,7 +15,6 @@ using Container = platform::Control;
 using TextBox = Container;
 using Label = Container;
 using CommandButton = Container;
-// The window the program unloads: the About box.
-using Form = AboutBox;
+using Form = platform::Window;
 
 } // namespace orvanta::forms

@@ -4,6 +4,9 @@
 
 #include <emscripten.h>
 
+#include "adapter.h"
+#include "defaultbutton.h"
+#include "desktop.h"
 #include "dom.h"
 #include "forms.h"
 #include "tabstrip.h"
@@ -72,6 +75,12 @@ void SetTab(TabStrip *strip, std::int16_t index)
     strip->setTab(index);
 }
 
+void Unload(Form *form)
+{
+    // The window belongs to itself (a dialog): it goes with its controls.
+    delete form;
+}
+
 std::string DecimalSeparator()
 {
     // The browser's language, read now: it can change while the page is open.
@@ -93,6 +102,8 @@ void End(int exitStatus)
     if (releaseAtEnd())
         emscripten_async_call([](void *) { releaseAtEnd()(); }, nullptr, 0);
 }
+
+static_assert(FormsOperations<TextBox, Label, CommandButton, TabStrip, Form>);
 
 } // namespace forms
 

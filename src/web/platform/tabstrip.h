@@ -5,33 +5,37 @@
 // pages keep their contents. The strip is one stop of the Tab key, on its
 // current tab; Left and Right choose the neighbouring page.
 
+#include <functional>
 #include <memory>
-#include <string_view>
 #include <vector>
 
+#include "adapter.h"
 #include "dom.h"
-#include "formscontrols.h"
 
 namespace orvanta::platform {
 
-class TabStrip
+class TabStrip final
 {
 public:
-    TabStrip(val parent, std::string_view name, const forms::TwipsRect &rect, int tabHeightTwips);
+    // The strip of design on parent, showing its designed page.
+    TabStrip(Control *parent, const forms::StripDesign &design);
     TabStrip(const TabStrip &) = delete;
     TabStrip &operator=(const TabStrip &) = delete;
 
-    // A new page with its tab; controls are placed on it from the strip's
-    // corner. Pages count from 0 in the order they are added.
-    forms::Container *addPage(std::string_view caption);
+    int count() const { return static_cast<int>(m_pages.size()); }
+    // Controls are made on a page from the strip's own corner.
     forms::Container *page(int index) const;
-    // Moves the page's elements after the others': the Tab key visits the
-    // pages of a strip in the order of their elements.
-    void visitLast(int index);
 
-    void setTab(int index);
     int tab() const { return m_current; }
+    void setTab(int index);
+    // Runs after every page switch: by click, by key or by setTab.
+    void onPageSwitched(std::function<void()> handler) { m_switched = std::move(handler); }
+
     val element() const { return m_element; }
+    // The current tab: it takes the focus for the strip.
+    val currentTab() const;
+    // Moves the strip, and the tabs to the height given.
+    void place(const forms::TwipsRect &rect, int tabHeight);
 
 private:
     struct Page
@@ -43,10 +47,12 @@ private:
 
     val m_element;
     val m_tabs;
-    std::string m_name;
     std::vector<Page> m_pages;
     int m_current = -1;
+    std::function<void()> m_switched;
     Listeners m_listeners;
 };
+
+static_assert(forms::TabStripLike<TabStrip>);
 
 } // namespace orvanta::platform

@@ -1,84 +1,72 @@
 #pragma once
 
-// A window drawn in the page: a frame with a caption bar (icon, caption,
-// close box), an optional menu bar and a client area of the designed size.
-// Windows lie on the page's desktop element and take turns in front.
+// A window drawn in the page, made from a forms::WindowDesign: a frame with
+// a caption bar (icon, caption, close box), a menu bar once a menu is added,
+// and a client area that shows the background picture and the designed
+// lines. Enter in a text box presses the window's default button, Enter on
+// a button in a window with a cancel button presses that button, Escape the
+// cancel button; Tab and Shift+Tab go round the window's controls. The main
+// window runs its close handler when its close box is clicked; a dialog is
+// announced as one, can be moved by its caption bar and discards itself when
+// closed. Windows lie on the page's desktop and take turns in front.
+//
+// Where the page is narrower than a window's design, the window arranges
+// its controls as its design says for the width there is (arrangement.h),
+// at start and whenever the page's size changes: the main window then fills
+// the page's width, a dialog stays centred over it.
 
 #include <functional>
-#include <string>
+#include <memory>
 #include <string_view>
-#include <vector>
 
-#include "dom.h"
+#include "adapter.h"
+#include "clientarea.h"
+#include "design.h"
+#include "windowcontrols.h"
 
 namespace orvanta::platform {
 
-struct MenuItem
-{
-    std::string caption;      // '&' marks the access key
-    // The shortcut: a key as KeyboardEvent.key names it ("q", "F2"), with
-    // Ctrl or without.
-    std::string key;
-    bool ctrl = false;
-    // Shown beside the caption ("Ctrl+Q"), and told to screen readers
-    // ("Control+Q"); empty where the browser keeps the key for itself.
-    std::string shortcutText;
-    std::string ariaShortcut;
-    std::string name;
-    std::function<void()> chosen;
-};
-
-struct Menu
-{
-    std::string caption;
-    std::string name;
-    std::vector<MenuItem> items;
-};
+class MenuBar;
 
 class Window
 {
 public:
-    // role: "dialog" for a dialog box, empty for the main window. The icon,
-    // background picture and cancel button come from the design.
-    Window(const forms::WindowDesign &design, std::string_view role);
+    explicit Window(const forms::WindowDesign &design);
     Window(const Window &) = delete;
     Window &operator=(const Window &) = delete;
-    ~Window();
+    virtual ~Window();
 
-    val root() const { return m_root; }
-    val client() const { return m_client; }
-
-    void setMenus(std::vector<Menu> menus);
-    // The close box, and Alt+F4's stand-in.
-    void onClose(std::function<void()> closed);
-    // The caption bar moves the window.
-    void makeMovable();
-
+    forms::Container *client() { return m_client.container(); }
+    WindowControls &controls() { return m_controls; }
+    // The menu bar is made with the first menu.
+    void addMenu(const forms::MenuDesign &design, std::function<void()> chosen);
+    void drawLine(const forms::LineDesign &line) { m_client.addLine(line); }
+    void onClose(std::function<void()> closed) { m_closed = std::move(closed); }
+    // Arranges the window for the page's width and places it in the middle
+    // of what the page shows (a narrow main window at its top left).
     void centre();
-    void show();
+    void bringToFront(std::string_view focus);
+    std::weak_ptr<Window *> tracker() const { return m_tracker; }
 
 private:
-    void openMenu(int index, bool focusItem);
-    void closeMenus(bool restoreFocus);
     void onKeyDown(val event);
-    void onMenuBarKey(val event);
+    void makeMovable();
+    // Arranges the window for the page's width; true when it changed
+    // between its designed and its narrow arrangement.
+    bool arrange();
+    void place(bool centred);
 
-    val m_root = val::null();
-    val m_client = val::null();
-    val m_menuBar = val::null();
-    std::vector<val> m_barItems;
-    std::vector<val> m_popups;
-    std::vector<Menu> m_menus;
-    std::vector<std::function<void()>> m_shortcuts;
-    std::string m_cancelName;
-    val m_focusBeforeMenu = val::null();
-    bool m_altAlone = false;
+    const forms::WindowDesign &m_design;
+    val m_root;
+    ClientArea m_client;
+    WindowControls m_controls;
+    std::unique_ptr<MenuBar> m_menuBar;
+    std::function<void()> m_closed;
+    bool m_narrow = false;
+    std::shared_ptr<Window *> m_tracker;
     Listeners m_listeners;
 };
 
-// Makes button the default button of its window.
-void SetDefaultButton(val button);
-// Brings the window holding element in front of the others.
-void BringToFront(val element);
+static_assert(forms::WindowLike<Window, WindowControls>);
 
 } // namespace orvanta::platform

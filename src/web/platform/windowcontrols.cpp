@@ -1,18 +1,54 @@
 #include "windowcontrols.h"
 
-#include <string>
+#include <algorithm>
+
+#include "arrangement.h"
+#include "defaultbutton.h"
+#include "tabstrip.h"
+#include "taborder.h"
 
 namespace orvanta::platform {
+namespace {
 
 using forms::ControlKind;
 
+const char *TagOf(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::TextBox:
+        return "input";
+    case ControlKind::CommandButton:
+        return "button";
+    case ControlKind::Picture:
+        return "img";
+    case ControlKind::Label:
+        break;
+    }
+    return "div";
+}
+
+// An element as a node of the page's tree, for the Tab key's order.
+struct Node
+{
+    val element = val::null();
+
+    explicit operator bool() const { return !element.isNull() && !element.isUndefined(); }
+    bool operator==(const Node &other) const { return element.strictlyEquals(other.element); }
+};
+
+} // namespace
+
+WindowControls::WindowControls(const forms::WindowDesign &design)
+    : m_defaultButton(design.defaultButton)
+{
+}
+
+WindowControls::~WindowControls() = default;
+
 Control *WindowControls::create(const forms::ControlDesign &design, forms::Container *parent)
 {
-    const char *tag = design.kind == ControlKind::TextBox         ? "input"
-                      : design.kind == ControlKind::CommandButton ? "button"
-                      : design.kind == ControlKind::Picture       ? "img"
-                                                                  : "div";
-    val element = Create(tag, parent->element(), design.align == forms::TextAlign::Centre ? "control centre" : "control");
+    val element = Create(TagOf(design.kind), parent->element(),
+                         design.align == forms::TextAlign::Centre ? "control centre" : "control");
     element["dataset"].set("name", design.name);
     Place(element, design.rect);
     ApplyFont(element, design.font);
@@ -33,20 +69,23 @@ Control *WindowControls::create(const forms::ControlDesign &design, forms::Conta
         if (design.caption.empty()) {
             // A result: read out when it changes, its tooltip (title) as the
             // description.
-            element.call<void>("setAttribute", std::string("role"), std::string("status"));
-            element.call<void>("setAttribute", std::string("aria-live"), std::string("polite"));
+            SetAttribute(element, "role", "status");
+            SetAttribute(element, "aria-live", "polite");
         }
         break;
     case ControlKind::CommandButton:
         element.set("textContent", design.caption);
+        if (design.name == m_defaultButton)
+            SetDefaultButton(element);
         break;
     }
     if (!design.accessibleName.empty())
-        element.call<void>("setAttribute", std::string("aria-label"), design.accessibleName);
+        SetAttribute(element, "aria-label", design.accessibleName);
     if (!design.accessibleDescription.empty())
-        element.call<void>("setAttribute", std::string("aria-description"), design.accessibleDescription);
-    m_controls.push_back(std::make_unique<Control>(element, design.name));
-    return m_controls.back().get();
+        SetAttribute(element, "aria-description", design.accessibleDescription);
+    Made &made = m_controls[design.name];
+    made = {std::make_unique<Control>(element, design.name), design.kind, design.font};
+    return made.control.get();
 }
 
 forms::TextBox *WindowControls::createTextBox(const forms::ControlDesign &design, forms::Container *parent)
@@ -64,13 +103,25 @@ forms::Label *WindowControls::createLabel(const forms::ControlDesign &design, fo
     return create(design, parent);
 }
 
-Control *WindowControls::find(std::string_view name) const
+Control *WindowControls::createPicture(const forms::ControlDesign &design, forms::Container *parent)
 {
-    for (const auto &control : m_controls) {
-        if (control->name() == name)
-            return control.get();
-    }
-    return nullptr;
+    return create(design, parent);
+}
+
+forms::TabStrip *WindowControls::createTabStrip(const forms::StripDesign &design, forms::Container *parent)
+{
+    auto &made = m_strips[std::string(design.name)];
+    made = std::make_unique<TabStrip>(parent, design);
+    return made.get();
+}
+
+val WindowControls::focusTarget(std::string_view name) const
+{
+    if (const auto strip = m_strips.find(name); strip != m_strips.end())
+        return strip->second->currentTab();
+    if (const auto made = m_controls.find(name); made != m_controls.end())
+        return made->second.control->element();
+    return val::null();
 }
 
 void WindowControls::onClick(forms::CommandButton *button, std::function<void()> handler)
@@ -81,6 +132,48 @@ void WindowControls::onClick(forms::CommandButton *button, std::function<void()>
 void WindowControls::onGotFocus(forms::TextBox *box, std::function<void()> handler)
 {
     box->listen("focus", [handler = std::move(handler)](val) { handler(); });
+}
+
+void WindowControls::setTabOrder(const std::vector<std::string> &order)
+{
+    // A strip is visited on its tabs, which come first in the strip.
+    std::vector<Node> nodes;
+    val window = val::null();
+    for (const std::string &name : order) {
+        val element = val::null();
+        if (const auto strip = m_strips.find(name); strip != m_strips.end())
+            element = strip->second->element();
+        else if (const auto made = m_controls.find(name); made != m_controls.end())
+            element = made->second.control->element();
+        if (element.isNull())
+            continue;
+        nodes.push_back({element});
+        window = element.call<val>("closest", std::string(".client"));
+    }
+    forms::StackInTabOrder(
+        nodes, Node{window}, [](const Node &node) { return Node{node.element["parentElement"]}; },
+        [](const Node &node) { node.element["parentElement"].call<void>("appendChild", node.element); });
+}
+
+void WindowControls::arrange(const forms::Arrangement &arrangement)
+{
+    for (const forms::Place &place : arrangement.places) {
+        if (const auto strip = m_strips.find(place.name); strip != m_strips.end()) {
+            strip->second->place(place.rect, arrangement.tabHeight);
+            continue;
+        }
+        const auto made = m_controls.find(place.name);
+        if (made == m_controls.end())
+            continue;
+        val element = made->second.control->element();
+        Place(element, place.rect);
+        if (made->second.font.isDefault())
+            continue;
+        forms::FontDesign font = made->second.font;
+        font.points = std::max(font.points, made->second.kind == ControlKind::TextBox ? arrangement.textBoxPoints
+                                                                                      : arrangement.textPoints);
+        ApplyFont(element, font);
+    }
 }
 
 } // namespace orvanta::platform

@@ -1,4 +1,4 @@
-#include "errorreport.h"
+#include "guardedapplication.h"
 
 #include <string>
 
@@ -27,11 +27,6 @@ extern "C" EMSCRIPTEN_KEEPALIVE void orvanta_report_failure(emscripten::EM_VAL d
 GuardedApplication::GuardedApplication()
 {
     orvanta_take_failures();
-}
-
-int GuardedApplication::exec()
-{
-    return 0;
 }
 
 } // namespace orvanta::platform
