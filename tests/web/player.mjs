@@ -487,6 +487,9 @@ async function checkUpdate(page, site) {
         const ourCaches = () => page.engine.run(async () => (await caches.keys()).filter(n => n.startsWith('orvanta ' + location.href)));
         const [first] = await ourCaches();
         await page.engine.run(async () => { await caches.open('orvanta another deployment'); });
+        // The visit's own look for a new release has ended before the new
+        // release is put in place: a look still running would find none.
+        await page.engine.run(async () => { await (await navigator.serviceWorker.getRegistration()).update(); });
         makeRelease(site, join(work, 'next'), 'B');
         for (const file of filesOf(join(work, 'next')))
             cpSync(join(work, 'next', file), join(served, file));
