@@ -1,6 +1,7 @@
 #include "aboutarrangement.h"
 
 #include "aboutdesign.h"
+#include "maindesign.h"
 
 namespace orvanta {
 namespace {
@@ -32,16 +33,27 @@ forms::Arrangement ArrangeAbout(int width)
 {
     forms::Arrangement arrangement;
     const std::array<forms::ControlDesign, 5> controls = AboutControls();
-    if (width >= AboutWindowDesign.clientWidth) {
+    const bool boxFits = width >= AboutWindowDesign.clientWidth;
+    if (boxFits) {
         arrangement.clientWidth = AboutWindowDesign.clientWidth;
         arrangement.clientHeight = AboutWindowDesign.clientHeight;
         for (const forms::ControlDesign &control : controls)
             arrangement.places.push_back({control.name, control.rect});
         arrangement.places.push_back({std::string(AboutLineDesign.name), LineRect(AboutLineDesign)});
-        return arrangement;
     }
+    // Where the main window fits, so does the box as designed.
+    if (width >= MainWindowDesign.clientWidth)
+        return arrangement;
     arrangement.narrow = true;
     arrangement.textPoints = 9;
+    if (boxFits) {
+        // The design's places, OK grown to a finger's size from its corner.
+        for (forms::Place &place : arrangement.places) {
+            if (place.name == AboutOkName)
+                place.rect = {place.rect.left, place.rect.top, PixelsToTwips(OkWidth), PixelsToTwips(OkHeight)};
+        }
+        return arrangement;
+    }
     const int client = width * forms::StandardDpi / forms::TwipsPerInch;
     int top = 0;
     for (const forms::ControlDesign &control : controls) {

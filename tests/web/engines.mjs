@@ -8,7 +8,7 @@
 // needs an X display (scripts/test-web runs the player under Xvfb).
 
 import { spawn } from 'node:child_process';
-import { mkdtempSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -203,9 +203,21 @@ class WebKit {
     }
 }
 
+// MiniBrowser's toolbar keeps its window at least 447 pixels wide; a GTK
+// style that shrinks its buttons and entry lets the page have a phone's
+// width.
+function narrowToolbarConfig() {
+    const config = mkdtempSync(join(tmpdir(), 'orvanta-gtk-'));
+    mkdirSync(join(config, 'gtk-3.0'));
+    writeFileSync(join(config, 'gtk-3.0/gtk.css'),
+                  'button, entry { min-width: 0; min-height: 0; padding: 0; margin: 0; border-width: 0; font-size: 6px; }\n');
+    return config;
+}
+
 export async function startWebKit({width = 1000, height = 800} = {}) {
     const port = await freePort();
-    const service = spawn('/usr/bin/WebKitWebDriver', [`--port=${port}`], {stdio: 'ignore'});
+    const service = spawn('/usr/bin/WebKitWebDriver', [`--port=${port}`],
+                          {stdio: 'ignore', env: {...process.env, XDG_CONFIG_HOME: narrowToolbarConfig()}});
     await waitForPort(port);
     const driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
         browserName: 'MiniBrowser',

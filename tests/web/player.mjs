@@ -23,6 +23,8 @@ import { ENGINES } from './engines.mjs';
 const ROOT = join(dirname(fileURLToPath(import.meta.url)), '../..');
 const TIMEOUT_MS = 10000;
 const RANDOM_STEPS = 300;
+// The page as wide as a desktop window, and as a phone held upright.
+const ARRANGEMENTS = [{name: 'designed', width: 1000, height: 800}, {name: 'phone', width: 390, height: 844}];
 // As on the desktop: one seed unless ORVANTA_MONKEY_SEED names another.
 const RANDOM_SEED = BigInt(process.env.ORVANTA_MONKEY_SEED ?? '20240611');
 
@@ -53,6 +55,8 @@ function read(what, target) {
     case 'menu': return document.querySelector(`.menubar [data-name="${target}"]`)
                             .closest('.popup').previousElementSibling.dataset.name;
     case 'shortcut': return document.querySelector(`.menubar [data-name="${target}"] .shortcut`).textContent;
+    case 'tabOf': return [...document.querySelectorAll(`#${target} > .tabs > [role=tab]`)]
+                         .findIndex(tab => tab.getAttribute('aria-selected') === 'true');
     }
     return undefined;
 }
@@ -92,6 +96,33 @@ function failNext(operation, kind) {
             throw new WebAssembly.RuntimeError('unreachable');
         throw new TypeError('the page changed under the program');
     };
+}
+
+// What a phone needs of the page: nothing to scroll sideways, every target
+// a finger taps at least 24 pixels each way, and text at least 12 pixels.
+function phoneFaults() {
+    const faults = [];
+    if (document.documentElement.scrollWidth > document.documentElement.clientWidth)
+        faults.push(`${document.documentElement.scrollWidth - document.documentElement.clientWidth} pixels to scroll sideways`);
+    const shown = element => element.offsetParent !== null && !element.closest('[hidden]');
+    for (const target of document.querySelectorAll('.window button, .window input')) {
+        const {width, height} = target.getBoundingClientRect();
+        if (shown(target) && (width < 24 || height < 24))
+            faults.push(`${target.dataset.name || target.className || target.textContent} is ${width}x${height}`);
+    }
+    for (const element of document.querySelectorAll('.window *')) {
+        const text = [...element.childNodes].some(n => n.nodeType === Node.TEXT_NODE && n.textContent.trim());
+        const size = parseFloat(getComputedStyle(element).fontSize);
+        if (text && shown(element) && size < 12)
+            faults.push(`"${element.textContent.trim().slice(0, 20)}" at ${size}px`);
+    }
+    return faults;
+}
+
+// Where a control lies in the element it is placed on, in CSS pixels.
+function placeOf(selector) {
+    const element = document.querySelector(selector);
+    return [element.offsetLeft, element.offsetTop, element.offsetWidth, element.offsetHeight].join(',');
 }
 
 const selectorOf = target => {
@@ -190,6 +221,17 @@ class Page {
         case 'PressTogether': return this.engine.run(pressTogether, text.split('+'));
         case 'FailNext': return this.engine.run(failNext, target, text);
         case 'ExpectWarningOpen': return this.expectBox(target, text, 'warning.svg', {open: true});
+        case 'Resize': {
+            const [width, height] = text.split('x').map(Number);
+            await this.engine.resize(width, height);
+            return this.wait(async () => (await this.engine.run(() => innerWidth)) === width, `a page ${width} wide`);
+        }
+        case 'ExpectTab': return this.expect('tabOf', target, Number(text));
+        case 'ExpectPlace': return this.wait(async () => (await this.engine.run(placeOf, selectorOf(target))) === text,
+                                             async () => `${target} at ${text} (it is at `
+                                                         + `${await this.engine.run(placeOf, selectorOf(target))})`);
+        case 'ExpectPhoneSized': return this.wait(async () => (await this.engine.run(phoneFaults)).length === 0,
+                                                  async () => (await this.engine.run(phoneFaults)).slice(0, 5).join('; '));
         case 'AnswerWarnings': {
             // However many the keys before brought up: one, or two when the
             // engine ran the first key's effects before the second arrived.
@@ -302,6 +344,29 @@ const PAGE_SCENARIOS = [
      steps: [['ClickInto', 'Meter1'], ['Type', '', 'abc'], ['FailNext', 'value', ''], ['Press', '', 'Return'],
              ['ExpectWarningOpen', 'Invalid Number', 'The Number is invalid or less than Zero'], ['Press', '', 'Return'],
              ['ExpectReport', '', 'TypeError: ']]},
+    // Any resize or rotation keeps what every box holds, the results, the
+    // current pages, the focus and an open box; the designed window comes
+    // back exactly as designed.
+    {name: 'narrowed and widened again, everything stays',
+     steps: [['Resize', '', '1280x800'], ['ClickTab', 'SSTab1', '1'], ['ClickInto', 'F2'], ['Type', '', '5'],
+             ['Press', '', 'Return'], ['ClickInto', 'F3'], ['Type', '', '7'], ['Choose', 'mnuAbout'],
+             ['Resize', '', '390x844'], ['ExpectWindows', '', 'Main+frmAbout'], ['ExpectFocus', 'frmAbout.Command1'],
+             ['ExpectPhoneSized'], ['ExpectCaption', 'S2', '.14 Meter\u00B3'], ['ExpectTip', 'S2', '.14 Meter\u00B3'],
+             ['ExpectText', 'F3', '7'], ['ExpectTab', 'SSTab1', '1'], ['ExpectTab', 'SSTab3', '1'],
+             ['Resize', '', '1280x800'], ['ExpectWindows', '', 'Main+frmAbout'], ['ExpectFocus', 'frmAbout.Command1'],
+             ['ExpectPlace', 'F3', '32,120,137,25'], ['ExpectPlace', 'Command11', '512,448,113,33'],
+             ['Press', '', 'Escape'], ['ExpectFocus', 'F3'], ['ExpectDefault', 'D3'], ['Press', '', 'Return'],
+             ['ExpectCaption', 'S3', '.20 Meter\u00B3'], ['ExpectText', 'F2', '5']]},
+    {name: 'a phone turned sideways and back, the warning open',
+     steps: [['Resize', '', '390x844'], ['ClickTab', 'SSTab2', '1'], ['ClickInto', 'Feet4'], ['Type', '', '100'],
+             ['Press', '', 'Return'], ['ExpectCaption', 'AnsMet4', '9.2900 Meter\u00B2'], ['ClickInto', 'Feet5'],
+             ['Type', '', 'x'], ['Press', '', 'Return'],
+             ['ExpectWarningOpen', 'Invalid Number', 'The Number is invalid or less than Zero'],
+             ['Resize', '', '844x390'],
+             ['ExpectWarningOpen', 'Invalid Number', 'The Number is invalid or less than Zero'],
+             ['Resize', '', '390x844'], ['ExpectWarning', 'Invalid Number', 'The Number is invalid or less than Zero'],
+             ['ExpectText', 'Feet5', ''], ['ExpectFocus', 'Feet5'], ['ExpectTab', 'SSTab2', '1'],
+             ['ExpectCaption', 'AnsMet4', '9.2900 Meter\u00B2'], ['ExpectPhoneSized']]},
 ];
 
 function axNodes(nodes) {
@@ -561,26 +626,27 @@ function drawn() {
 }
 
 // What each engine draws, for a person to look at.
-async function takeScreenshots(page, directory) {
+async function takeScreenshots(page, directory, arrangement) {
     const {engine} = page;
+    const name = `${engine.name}-${arrangement}`;
     await page.load();
     await engine.run(drawn);
-    await engine.screenshot(join(directory, `${engine.name}-main.png`));
+    await engine.screenshot(join(directory, `${name}-main.png`));
     await engine.press('F2');
     await page.expect('windows', '', 'Main+frmAbout');
     await engine.run(drawn);
-    await engine.screenshot(join(directory, `${engine.name}-about.png`));
+    await engine.screenshot(join(directory, `${name}-about.png`));
     await engine.press('Escape');
     await engine.click(selectorOf('Meter1'));
     await engine.type('x');
     await engine.press('Return');
     await page.wait(async () => (await page.read('box')) !== null, 'the warning');
     await engine.run(drawn);
-    await engine.screenshot(join(directory, `${engine.name}-warning.png`));
+    await engine.screenshot(join(directory, `${name}-warning.png`));
     await engine.press('Return');
     await engine.click('#SSTab1-1-tab');
     await engine.run(drawn);
-    await engine.screenshot(join(directory, `${engine.name}-volumes.png`));
+    await engine.screenshot(join(directory, `${name}-volumes.png`));
 }
 
 async function playEngine(name, site, table, scenarios, screenshots, only) {
@@ -602,8 +668,14 @@ async function playEngine(name, site, table, scenarios, screenshots, only) {
         }
     };
     try {
-        for (const scenario of [...scenarios, ...PAGE_SCENARIOS])
-            await run(scenario.name, () => page.play(scenario.steps));
+        // Every scenario in the window as designed, and narrowed on a phone.
+        for (const arrangement of ARRANGEMENTS) {
+            await engine.resize(arrangement.width, arrangement.height);
+            for (const scenario of [...scenarios, ...PAGE_SCENARIOS])
+                await run(`${arrangement.name}: ${scenario.name}`, () => page.play(scenario.steps));
+            await run(`${arrangement.name}: screenshots`, () => takeScreenshots(page, screenshots, arrangement.name));
+        }
+        await engine.resize(ARRANGEMENTS[0].width, ARRANGEMENTS[0].height);
         await run(`a random session of ${RANDOM_STEPS} steps, seed ${RANDOM_SEED} (ORVANTA_MONKEY_SEED replays it)`,
                   () => playRandomSession(page, join(dirname(table), 'scenariotable'), RANDOM_SEED));
         if (engine.cdp) {
@@ -612,7 +684,6 @@ async function playEngine(name, site, table, scenarios, screenshots, only) {
         }
         await run('the design\u2019s faces travel with the page', () => checkFonts(page));
         await run('the menu offers no key the browser keeps for itself', () => checkShortcuts(page));
-        await run('screenshots', () => takeScreenshots(page, screenshots));
         await run('a program file that does not arrive is said so', () => checkNoProgramFile(page, site));
         await run('a new release reaches a returning visitor behind a caching server', () => checkUpdate(page, site));
         await run('converts offline after one visit' + (engine.cdp ? ', and is installable' : ''),

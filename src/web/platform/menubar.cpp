@@ -104,13 +104,10 @@ void MenuBar::add(const forms::MenuDesign &design, std::function<void()> chosen)
         m_menus[index].chosen();
     });
     m_listeners.add(button, "click", [this, index](val) {
-        if (!m_menus[index].popup["hidden"].as<bool>()) {
+        if (!m_menus[index].popup["hidden"].as<bool>())
             close(true);
-            return;
-        }
-        if (m_focusBefore.isNull())
-            m_focusBefore = ActiveElement();
-        open(index, false);
+        else
+            open(index, false);
     });
     m_listeners.add(button, "keydown", [this](val event) { onKey(event); });
     m_listeners.add(popup, "keydown", [this](val event) { onKey(event); });
@@ -132,18 +129,14 @@ void MenuBar::close(bool restoreFocus)
         menu.popup.set("hidden", true);
         SetAttribute(menu.button, "aria-expanded", "false");
     }
-    if (!restoreFocus)
-        return;
-    val before = m_focusBefore;
-    m_focusBefore = val::null();
-    if (!before.isNull() && !before.isUndefined() && before["isConnected"].as<bool>())
-        before.call<void>("focus");
+    if (restoreFocus && !m_focusBefore.isNull() && m_focusBefore["isConnected"].as<bool>())
+        m_focusBefore.call<void>("focus");
 }
 
-void MenuBar::enter()
+void MenuBar::windowFocusIn(val target)
 {
-    m_focusBefore = ActiveElement();
-    m_menus.front().button.call<void>("focus");
+    if (!m_element.call<bool>("contains", target))
+        m_focusBefore = target;
 }
 
 void MenuBar::onKey(val event)
@@ -219,14 +212,13 @@ bool MenuBar::windowKeyDown(val event)
     }
     if (key == "F10" && !m_menus.empty()) {
         event.call<void>("preventDefault");
-        enter();
+        m_menus.front().button.call<void>("focus");
         return true;
     }
     if (alt && !ctrl && key.size() == 1) {
         for (std::size_t i = 0; i < m_menus.size(); ++i) {
             if (AccessKey(m_menus[i].caption) == Lower(key[0])) {
                 event.call<void>("preventDefault");
-                m_focusBefore = ActiveElement();
                 open(i, true);
                 return true;
             }
@@ -240,7 +232,7 @@ void MenuBar::windowKeyUp(val event)
     // Alt pressed and released alone enters the menu bar, as F10 does.
     if (event["key"].as<std::string>() == "Alt" && m_altAlone && !m_menus.empty()) {
         event.call<void>("preventDefault");
-        enter();
+        m_menus.front().button.call<void>("focus");
     }
     m_altAlone = false;
 }

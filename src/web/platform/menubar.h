@@ -30,6 +30,9 @@ public:
     // shortcut, F10, Alt and an access key).
     bool windowKeyDown(val event);
     void windowKeyUp(val event);
+    // The focus moved in the window: where it goes back to when the bar is
+    // left, if it is not in the bar.
+    void windowFocusIn(val target);
 
 private:
     struct Menu
@@ -43,7 +46,6 @@ private:
 
     void open(std::size_t index, bool focusItem);
     void close(bool restoreFocus);
-    void enter();
     void onKey(val event);
 
     val m_element;

@@ -58,10 +58,14 @@ EM_ASYNC_JS(void, orvanta_message_box, (const char *promptText, const char *titl
     const ok = buttons.appendChild(document.createElement("button"));
     ok.textContent = "OK";
     ok.dataset.name = "OK";
+    // Over the windows, in the middle of what the page shows; as large as
+    // a narrowed window's parts where the main window is narrowed.
+    if (desktop.querySelector(".window.narrow"))
+        box.classList.add("narrow");
     desktop.appendChild(box);
-    const zoom = Number(desktop.style.zoom) || 1;
-    box.style.left = Math.max(0, (desktop.clientWidth - box.offsetWidth) / 2) + "px";
-    box.style.top = Math.max(0, (innerHeight / zoom - box.offsetHeight) / 2) + "px";
+    const width = document.documentElement.clientWidth;
+    box.style.left = Math.max(0, (width - box.offsetWidth) / 2) + "px";
+    box.style.top = Math.max(0, (innerHeight - box.offsetHeight) / 2) + "px";
     box.style.zIndex = 100000;
     ok.focus();
     await new Promise(function(answered) {

@@ -86,7 +86,11 @@ Window::Window(const forms::WindowDesign &design)
     });
     m_listeners.add(m_root, "pointerdown", [this](val) { BringToFront(m_root); });
     // Where the focus goes back to when this window becomes active again.
-    m_listeners.add(m_root, "focusin", [this](val event) { m_root.set("orvantaLastFocus", event["target"]); });
+    m_listeners.add(m_root, "focusin", [this](val event) {
+        m_root.set("orvantaLastFocus", event["target"]);
+        if (m_menuBar)
+            m_menuBar->windowFocusIn(event["target"]);
+    });
     // A phone turned, a browser window made narrower or wider.
     m_listeners.add(val::global("window"), "resize", [this](val) { place(arrange()); });
     if (IsDialog(design))

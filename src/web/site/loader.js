@@ -2,8 +2,8 @@
 // it could not start, it ended, or it stopped after a run-time error. Every
 // failure that escapes the program (a JavaScript error, a DOM exception, a
 // WebAssembly trap) comes here and goes on to the program's run-time error
-// report. It also fits the window to narrow screens and registers the
-// service worker that keeps the files for use offline.
+// report. It also registers the service worker that keeps the files for
+// use offline.
 'use strict';
 
 (function () {
@@ -24,18 +24,6 @@
         window.Module = {onAbort: function () {}};
         return;
     }
-
-    // Below the window's width the whole desktop scales down to the
-    // viewport's; pinch zoom stays the browser's.
-    function fit() {
-        const main = desktop.querySelector('.window[data-window="Main"]');
-        if (!main)
-            return;
-        const width = main.offsetWidth + 2;
-        const scale = Math.min(1, document.documentElement.clientWidth / width);
-        desktop.style.zoom = scale < 1 ? String(scale) : '';
-    }
-    window.addEventListener('resize', fit);
 
     // The pictures the page preloads are decoded now, on another thread
     // while the module compiles, so that the first frame with the window
@@ -103,8 +91,6 @@
             const loading = document.getElementById('loading');
             if (loading)
                 loading.remove();
-            // main() builds the window right after this returns.
-            setTimeout(fit);
         },
     };
     // What the program's own handlers do not catch: errors of main() and of
