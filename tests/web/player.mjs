@@ -110,6 +110,11 @@ function phoneFaults() {
         if (shown(target) && (width < 24 || height < 24))
             faults.push(`${target.dataset.name || target.className || target.textContent} is ${width}x${height}`);
     }
+    for (const control of document.querySelectorAll('.window .control')) {
+        const parent = control.offsetParent;
+        if (shown(control) && parent && control.offsetLeft + control.offsetWidth > parent.clientWidth)
+            faults.push(`${control.dataset.name} runs ${control.offsetLeft + control.offsetWidth - parent.clientWidth} pixels past its page`);
+    }
     for (const element of document.querySelectorAll('.window *')) {
         const text = [...element.childNodes].some(n => n.nodeType === Node.TEXT_NODE && n.textContent.trim());
         const size = parseFloat(getComputedStyle(element).fontSize);
@@ -366,7 +371,8 @@ const PAGE_SCENARIOS = [
              ['ExpectWarningOpen', 'Invalid Number', 'The Number is invalid or less than Zero'],
              ['Resize', '', '390x844'], ['ExpectWarning', 'Invalid Number', 'The Number is invalid or less than Zero'],
              ['ExpectText', 'Feet5', ''], ['ExpectFocus', 'Feet5'], ['ExpectTab', 'SSTab2', '1'],
-             ['ExpectCaption', 'AnsMet4', '9.2900 Meter\u00B2'], ['ExpectPhoneSized']]},
+             ['ExpectCaption', 'AnsMet4', '9.2900 Meter\u00B2'], ['ExpectPhoneSized'],
+             ['ClickTab', 'SSTab1', '1'], ['ClickTab', 'SSTab3', '0'], ['ExpectPhoneSized']]},
 ];
 
 function axNodes(nodes) {

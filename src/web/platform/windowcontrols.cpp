@@ -85,6 +85,7 @@ Control *WindowControls::create(const forms::ControlDesign &design, forms::Conta
         SetAttribute(element, "aria-description", design.accessibleDescription);
     Made &made = m_controls[design.name];
     made = {std::make_unique<Control>(element, design.name), design.kind, design.font};
+    place(design.name);
     return made.control.get();
 }
 
@@ -112,6 +113,7 @@ forms::TabStrip *WindowControls::createTabStrip(const forms::StripDesign &design
 {
     auto &made = m_strips[std::string(design.name)];
     made = std::make_unique<TabStrip>(parent, design);
+    place(std::string(design.name));
     return made.get();
 }
 
@@ -157,23 +159,31 @@ void WindowControls::setTabOrder(const std::vector<std::string> &order)
 
 void WindowControls::arrange(const forms::Arrangement &arrangement)
 {
-    for (const forms::Place &place : arrangement.places) {
-        if (const auto strip = m_strips.find(place.name); strip != m_strips.end()) {
-            strip->second->place(place.rect, arrangement.tabHeight);
-            continue;
-        }
-        const auto made = m_controls.find(place.name);
-        if (made == m_controls.end())
-            continue;
-        val element = made->second.control->element();
-        Place(element, place.rect);
-        if (made->second.font.isDefault())
-            continue;
-        forms::FontDesign font = made->second.font;
-        font.points = std::max(font.points, made->second.kind == ControlKind::TextBox ? arrangement.textBoxPoints
-                                                                                      : arrangement.textPoints);
-        ApplyFont(element, font);
+    m_arrangement = std::make_unique<forms::Arrangement>(arrangement);
+    for (const forms::Place &place : arrangement.places)
+        this->place(place.name);
+}
+
+void WindowControls::place(const std::string &name)
+{
+    const forms::TwipsRect *rect = m_arrangement ? m_arrangement->find(name) : nullptr;
+    if (!rect)
+        return;
+    if (const auto strip = m_strips.find(name); strip != m_strips.end()) {
+        strip->second->place(*rect, m_arrangement->tabHeight);
+        return;
     }
+    const auto made = m_controls.find(name);
+    if (made == m_controls.end())
+        return;
+    val element = made->second.control->element();
+    Place(element, *rect);
+    if (made->second.font.isDefault())
+        return;
+    forms::FontDesign font = made->second.font;
+    font.points = std::max(font.points, made->second.kind == ControlKind::TextBox ? m_arrangement->textBoxPoints
+                                                                                  : m_arrangement->textPoints);
+    ApplyFont(element, font);
 }
 
 } // namespace orvanta::platform

@@ -28,8 +28,9 @@ class TabStrip;
 class WindowControls final
 {
 public:
-    // Making elements is cheap: every page is made at once.
-    static constexpr bool MakesPagesWhenShown = false;
+    // Three of the four pages are hidden at start: each is made when first
+    // shown, so that the window the page starts with is made sooner.
+    static constexpr bool MakesPagesWhenShown = true;
 
     explicit WindowControls(const forms::WindowDesign &design);
     WindowControls(const WindowControls &) = delete;
@@ -56,7 +57,8 @@ public:
     void setTabOrder(const std::vector<std::string> &order);
 
     // Places every control and strip where the arrangement says, with text
-    // at least as large as it asks.
+    // at least as large as it asks; so are those made later (a page made
+    // when first shown).
     void arrange(const forms::Arrangement &arrangement);
 
 private:
@@ -68,8 +70,10 @@ private:
     };
 
     Control *create(const forms::ControlDesign &design, forms::Container *parent);
+    void place(const std::string &name);
 
     std::string_view m_defaultButton;
+    std::unique_ptr<forms::Arrangement> m_arrangement;
     std::map<std::string, Made, std::less<>> m_controls;
     std::map<std::string, std::unique_ptr<TabStrip>, std::less<>> m_strips;
 };
