@@ -9,6 +9,9 @@
 
 #include <windows.h>
 #include <commctrl.h>
+// The annotation service's GUIDs are defined here.
+#include <initguid.h>
+#include <oleacc.h>
 
 #include <atomic>
 #include <cctype>
@@ -297,6 +300,131 @@ std::string describe(const RECT &rect)
 {
     return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " + std::to_string(rect.right - rect.left)
            + "x" + std::to_string(rect.bottom - rect.top);
+}
+
+// What the program tells screen readers, as they would learn it on Windows:
+// Wine's Dynamic Annotation service accepts nothing (E_NOTIMPL), so this
+// one, registered for the process in its place, keeps each control's
+// annotations; and the live-region events raised, from a WinEvent hook.
+class ScreenReaderView final : public IAccPropServices, public IClassFactory
+{
+public:
+    // "name", "description" (text), "live" (the LiveSetting number), per control.
+    std::map<HWND, std::map<std::string, std::string>> annotations;
+    // The controls a live-region event named, in order.
+    std::vector<HWND> spoken;
+
+    void start()
+    {
+        DWORD cookie = 0;
+        expect(SUCCEEDED(CoRegisterClassObject(CLSID_AccPropServices, static_cast<IClassFactory *>(this),
+                                               CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie)),
+               "the annotation service cannot be replaced");
+        expect(SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, noteEvent,
+                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT)
+                   != nullptr,
+               "no WinEvent hook");
+    }
+
+    std::string annotation(HWND control, const std::string &property) const
+    {
+        const auto found = annotations.find(control);
+        if (found == annotations.end())
+            return {};
+        const auto value = found->second.find(property);
+        return value == found->second.end() ? std::string() : value->second;
+    }
+
+    HRESULT WINAPI QueryInterface(REFIID iid, void **object) override
+    {
+        if (iid == IID_IUnknown || iid == IID_IClassFactory)
+            *object = static_cast<IClassFactory *>(this);
+        else if (iid == IID_IAccPropServices)
+            *object = static_cast<IAccPropServices *>(this);
+        else
+            *object = nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    // One object for the whole run.
+    ULONG WINAPI AddRef() override { return 2; }
+    ULONG WINAPI Release() override { return 1; }
+
+    HRESULT WINAPI CreateInstance(IUnknown *outer, REFIID iid, void **object) override
+    {
+        return outer ? CLASS_E_NOAGGREGATION : QueryInterface(iid, object);
+    }
+    HRESULT WINAPI LockServer(BOOL) override { return S_OK; }
+
+    HRESULT WINAPI SetHwndProp(HWND control, DWORD object, DWORD child, MSAAPROPID property, VARIANT value) override
+    {
+        if (object != static_cast<DWORD>(OBJID_CLIENT) || child != CHILDID_SELF || value.vt != VT_I4)
+            return E_INVALIDARG;
+        annotations[control][nameOf(property)] = std::to_string(value.lVal);
+        return S_OK;
+    }
+    HRESULT WINAPI SetHwndPropStr(HWND control, DWORD object, DWORD child, MSAAPROPID property,
+                                  LPCWSTR text) override
+    {
+        if (object != static_cast<DWORD>(OBJID_CLIENT) || child != CHILDID_SELF)
+            return E_INVALIDARG;
+        annotations[control][nameOf(property)] = ToUtf8(text);
+        return S_OK;
+    }
+    HRESULT WINAPI ClearHwndProps(HWND control, DWORD, DWORD, const MSAAPROPID *properties, int count) override
+    {
+        for (int i = 0; i < count; ++i)
+            annotations[control].erase(nameOf(properties[i]));
+        if (annotations[control].empty())
+            annotations.erase(control);
+        return S_OK;
+    }
+    // Not used by the program.
+    HRESULT WINAPI SetPropValue(const BYTE *, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetPropServer(const BYTE *, DWORD, const MSAAPROPID *, int, IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ClearProps(const BYTE *, DWORD, const MSAAPROPID *, int) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID *, int, IAccPropServer *,
+                                     AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE **, DWORD *) override { return E_NOTIMPL; }
+    HRESULT WINAPI DecomposeHwndIdentityString(const BYTE *, DWORD, HWND *, DWORD *, DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID *, int, IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID *, int) override { return E_NOTIMPL; }
+    HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE **, DWORD *) override { return E_NOTIMPL; }
+    HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE *, DWORD, HMENU *, DWORD *) override { return E_NOTIMPL; }
+
+private:
+    static std::string nameOf(const MSAAPROPID &property)
+    {
+        // UI Automation's LiveSetting property.
+        static constexpr GUID live{0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+        if (property == PROPID_ACC_NAME)
+            return "name";
+        if (property == PROPID_ACC_DESCRIPTION)
+            return "description";
+        return property == live ? "live" : "another property";
+    }
+
+    static void CALLBACK noteEvent(HWINEVENTHOOK, DWORD, HWND control, LONG object, LONG child, DWORD, DWORD);
+};
+ScreenReaderView screenReader;
+
+void CALLBACK ScreenReaderView::noteEvent(HWINEVENTHOOK, DWORD, HWND control, LONG object, LONG child, DWORD, DWORD)
+{
+    // A screen reader asks the control's client object for its new text.
+    screenReader.spoken.push_back(object == OBJID_CLIENT && child == CHILDID_SELF ? control : nullptr);
 }
 
 // A window whose handler fails, as a handler of the program might.
@@ -721,12 +849,25 @@ private:
         expect(m_exitStatus.has_value(), "the program did not end");
         expect(*m_exitStatus == status, "exit status " + std::to_string(*m_exitStatus));
         expect(openWindows().empty() && !m_program.main().hwnd() && !m_program.aboutBox(), "a window is left");
+        // An annotation left behind would describe whatever window gets the handle next.
+        expect(screenReader.annotations.empty(),
+               std::to_string(screenReader.annotations.size()) + " controls keep their annotations");
+    }
+
+    // The labels a live-region event named since the last check.
+    void expectSpoken(std::string_view names)
+    {
+        std::string spoken;
+        for (; m_checkedSpoken < screenReader.spoken.size(); ++m_checkedSpoken)
+            spoken += (spoken.empty() ? "" : " ") + nameOf(screenReader.spoken[m_checkedSpoken]);
+        expect(spoken == names, "screen readers were told of " + quoted(spoken));
     }
 
     Program m_program;
     std::optional<int> m_exitStatus;
     SeenBoxes m_seen;
     std::size_t m_checkedBoxes = 0;
+    std::size_t m_checkedSpoken = screenReader.spoken.size();
     std::unique_ptr<BoxAnswerer> m_answerer;
     // The DPI each window was told of last (ChangeDpi).
     std::map<HWND, int> m_toldDpi;
@@ -771,6 +912,9 @@ void Player::play(Op op, std::string_view target, std::string_view text)
     case Op::ExpectTip: {
         const std::string tip = toolTipOf(find(target));
         expect(tip == text, std::string(target) + "'s tip is " + quoted(tip));
+        // Screen readers read the tip as the label's description.
+        const std::string description = screenReader.annotation(find(target), "description");
+        expect(description == text, std::string(target) + "'s description is " + quoted(description));
         break;
     }
     case Op::ExpectFocus:
@@ -849,6 +993,14 @@ void Player::play(Only op, std::string_view target, std::string_view text)
         break;
     case Only::ExpectLayout:
         expectLayout(target);
+        break;
+    case Only::ExpectLiveRegion: {
+        const std::string live = screenReader.annotation(find(target), "live");
+        expect(live == text, std::string(target) + "'s live setting is " + quoted(live));
+        break;
+    }
+    case Only::ExpectSpoken:
+        expectSpoken(text);
         break;
     }
 }
@@ -942,6 +1094,12 @@ int wmain(int argc, wchar_t **argv)
     // between the scenarios' programs: tearing it down each time costs Wine
     // seconds.
     const platform::GuardedApplication app;
+    try {
+        test::screenReader.start();
+    } catch (const test::Failure &failure) {
+        std::printf("FAIL %s\n", failure.what());
+        return 1;
+    }
     // ORVANTA_TRACE=1 prints each step before it is played.
     const bool tracing = GetEnvironmentVariableW(L"ORVANTA_TRACE", nullptr, 0) != 0;
     int failed = 0;

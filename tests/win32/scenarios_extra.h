@@ -7,7 +7,8 @@
 // stood while a warning was open, and the About box unusable meanwhile; the
 // About box's close box and centring; the report of a failing handler; and
 // the layout at the system's DPI and after a change of DPI (WM_DPICHANGED,
-// which Wine never sends by itself).
+// which Wine never sends by itself); and what screen readers are told of
+// results.
 
 #include <string_view>
 #include <variant>
@@ -33,6 +34,10 @@ enum class Only {
     ChangeDpi,    // the window `target` ("Main", "frmAbout") is told that its DPI is now
                   // `text`, as on a move to another monitor; no control of it may
                   // meanwhile get a message while it holds a font already freed
+    ExpectLiveRegion, // screen readers know the label `target` as a live region of
+                      // setting `text` ("1": polite), or as none ("")
+    ExpectSpoken, // since the last check, a live-region event was raised for the labels
+                  // `text`, in that order ("" for none)
     ExpectLayout, // every control made so far of the window `target` is where its design
                   // puts it at the window's DPI (the one told, else the system's), with
                   // a live font of the designed height; so is the client area
@@ -144,6 +149,40 @@ inline const std::vector<ExtraScenario> &ExtraScenarios()
           {CloseAbout, ""},
           {ExpectWindows, "", "Main"},
           {ExpectFocus, "SSTab1"}}},
+        {"results are polite live regions, read out when they change",
+         {{ExpectLiveRegion, "AnsFeet1", "1"},
+          {ExpectLiveRegion, "AnsFeet10", "1"},
+          {ExpectLiveRegion, "Label2", ""},
+          {ClickInto, "Meter3"},
+          {Type, "", "2.5"},
+          {Press, "", "Return"},
+          {ExpectSpoken, "", "AnsFeet3"},
+          {Press, "", "Return"},
+          {ExpectSpoken, "", ""},
+          {Press, "", "Shift+Home"},
+          {Type, "", "1"},
+          {Click, "Command3"},
+          {ExpectSpoken, "", "AnsFeet3"},
+          {ClickInto, "Meter4"},
+          {Type, "", "x"},
+          {Press, "", "Return"},
+          {ExpectWarning, "Invalid Number", "The Number is invalid or less than Zero"},
+          {ClickInto, "Meter3"},
+          {Press, "", "Shift+Home"},
+          {Type, "", "x"},
+          {Press, "", "Return"},
+          {ExpectWarning, "Invalid Number", "The Number is invalid or less than Zero"},
+          {ExpectCaption, "AnsFeet3", ""},
+          {ExpectSpoken, "", ""},
+          {ClickTab, "SSTab1", "1"},
+          {ExpectLiveRegion, "S1", "1"},
+          {ClickInto, "F1"},
+          {Type, "", "1"},
+          {Press, "", "Return"},
+          {ExpectSpoken, "", "S1"},
+          {Press, "", "F2"},
+          {ExpectLiveRegion, "frmAbout.Label1", ""},
+          {EndsBy, "mnuExit"}}},
         {"a failing handler is reported and ends the program",
          {{HookBoxes, "", ""},
           {Fail, "", "disk on fire"},
