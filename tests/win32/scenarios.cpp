@@ -13,6 +13,7 @@
 #include <initguid.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cctype>
 #include <chrono>
@@ -245,6 +246,52 @@ LRESULT CALLBACK watchFonts(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// The windows that were told of new system colours.
+std::vector<HWND> toldOfColours;
+
+LRESULT CALLBACK watchColours(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto *sent = reinterpret_cast<const CWPSTRUCT *>(lParam);
+    if (code == HC_ACTION && sent->message == WM_SYSCOLORCHANGE)
+        toldOfColours.push_back(sent->hwnd);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The system colours a scenario changes, by their Control Panel names.
+int colourIndex(std::string_view name)
+{
+    static const std::map<std::string_view, int> indices{{"ButtonFace", COLOR_BTNFACE},
+                                                          {"ButtonText", COLOR_BTNTEXT},
+                                                          {"Window", COLOR_WINDOW},
+                                                          {"WindowText", COLOR_WINDOWTEXT},
+                                                          {"InfoWindow", COLOR_INFOBK}};
+    const auto found = indices.find(name);
+    expect(found != indices.end(), "no colour " + quoted(name));
+    return found->second;
+}
+
+// The program's windows and every window on them.
+std::vector<HWND> windowsOfThread()
+{
+    std::vector<HWND> all;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) {
+            auto *windows = reinterpret_cast<std::vector<HWND> *>(data);
+            windows->push_back(window);
+            EnumChildWindows(
+                window,
+                [](HWND child, LPARAM list) {
+                    reinterpret_cast<std::vector<HWND> *>(list)->push_back(child);
+                    return TRUE;
+                },
+                data);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
 // The height a font of that design has at dpi (lfHeight): the window's font
 // stands for an empty design, the system's message font for an empty
 // window font.
@@ -446,7 +493,23 @@ public:
         m_program.start();
         settle();
     }
-    ~Player() { forms::SetMessageBoxHook({}); }
+    ~Player()
+    {
+        forms::SetMessageBoxHook({});
+        // The system as it was for the next scenario: Wine keeps changes
+        // for as long as its server runs.
+        if (!m_savedColours.empty()) {
+            std::vector<int> indices;
+            std::vector<COLORREF> colours;
+            for (const auto &[index, colour] : m_savedColours) {
+                indices.push_back(index);
+                colours.push_back(colour);
+            }
+            SetSysColors(static_cast<int>(indices.size()), indices.data(), colours.data());
+        }
+        if (m_savedMetrics && SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof *m_savedMetrics, &*m_savedMetrics, 0))
+            metricsChanged();
+    }
     Player(const Player &) = delete;
     Player &operator=(const Player &) = delete;
 
@@ -792,6 +855,110 @@ private:
         expect(frame.left == place.x && frame.top == place.y, "the window is not at the suggested place");
     }
 
+    // What Windows does when the user picks other colours (high contrast,
+    // a new accent): the colours `text` ("ButtonFace=255,200,0 ...") are set
+    // and every top-level window is told. The common controls on the
+    // program's windows (tab strips, tooltips) must be told too.
+    void changeColours(std::string_view text)
+    {
+        std::vector<int> indices;
+        std::vector<COLORREF> colours;
+        for (std::string_view word : words(text)) {
+            const std::size_t equals = word.find('=');
+            const int index = colourIndex(word.substr(0, equals));
+            int red = 0, green = 0, blue = 0;
+            expect(std::sscanf(std::string(word.substr(equals + 1)).c_str(), "%d,%d,%d", &red, &green, &blue) == 3,
+                   "no colour in " + quoted(word));
+            m_savedColours.try_emplace(index, GetSysColor(index));
+            indices.push_back(index);
+            colours.push_back(RGB(red, green, blue));
+        }
+        toldOfColours.clear();
+        HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, watchColours, nullptr, GetCurrentThreadId());
+        expect(hook != nullptr, "no message hook");
+        const BOOL changed = SetSysColors(static_cast<int>(indices.size()), indices.data(), colours.data());
+        UnhookWindowsHookEx(hook);
+        expect(changed, "the colours could not be changed");
+        settle();
+        for (HWND window : windowsOfThread()) {
+            const std::string kind = classOf(window);
+            const bool common = kind == ToUtf8(WC_TABCONTROLW) || kind == ToUtf8(TOOLTIPS_CLASSW);
+            expect(!common || std::find(toldOfColours.begin(), toldOfColours.end(), window) != toldOfColours.end(),
+                   nameOf(window) + " was not told of the new colours");
+        }
+    }
+
+    // The screen shows the system colour `colour` at a place of `name`
+    // where nothing lies on it: in a strip's page by the bottom-left corner,
+    // at the middle of the About box's right edge, at the middle of an
+    // empty label.
+    void expectPainted(std::string_view name, std::string_view colour)
+    {
+        POINT place{};
+        HWND window = nullptr;
+        if (name == AboutWindowDesign.name) {
+            window = windowNamed(name);
+            RECT client{};
+            GetClientRect(window, &client);
+            place = {client.right - 3, client.bottom / 2};
+        } else {
+            window = find(name);
+            RECT area{};
+            GetClientRect(window, &area);
+            if (classOf(window) == ToUtf8(WC_TABCONTROLW)) {
+                TabCtrl_AdjustRect(window, FALSE, &area);
+                place = {area.left + 3, area.bottom - 4};
+            } else {
+                place = {area.right / 2, area.bottom / 2};
+            }
+        }
+        ClientToScreen(window, &place);
+        HWND hit = WindowFromPoint(place);
+        expect(GetAncestor(hit, GA_ROOT) == GetAncestor(window, GA_ROOT),
+               std::string(name) + " is covered by " + nameOf(hit));
+        HDC screen = GetDC(nullptr);
+        const COLORREF shown = GetPixel(screen, place.x, place.y);
+        ReleaseDC(nullptr, screen);
+        const COLORREF wanted = GetSysColor(colourIndex(colour));
+        char text[80];
+        std::snprintf(text, sizeof text, " shows #%02X%02X%02X, not #%02X%02X%02X", GetRValue(shown), GetGValue(shown),
+                      GetBValue(shown), GetRValue(wanted), GetGValue(wanted), GetBValue(wanted));
+        expect(shown == wanted, std::string(name) + text);
+    }
+
+    // The message and menu fonts become `text` points high, as when the user
+    // picks another size or a theme that brings its own: by a change of
+    // settings (`how` "settings") or of the theme ("theme"). The change is
+    // made for the session only, and the message sent here as Windows sends
+    // it: Wine sends WM_SETTINGCHANGE only for a change it also saves, and
+    // WM_THEMECHANGED only when its own theme is switched.
+    void changeMetrics(std::string_view how, std::string_view text)
+    {
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        expect(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0), "no metrics");
+        if (!m_savedMetrics)
+            m_savedMetrics = metrics;
+        const int height = -MulDiv(std::stoi(std::string(text)), static_cast<int>(GetDpiForSystem()), 72);
+        metrics.lfMessageFont.lfHeight = height;
+        metrics.lfMenuFont.lfHeight = height;
+        expect(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0),
+               "the metrics could not be changed");
+        if (how == "settings") {
+            metricsChanged();
+        } else {
+            for (HWND window : windowsOfThread())
+                SendMessageW(window, WM_THEMECHANGED, 0, 0);
+        }
+        settle();
+    }
+
+    static void metricsChanged()
+    {
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS,
+                            reinterpret_cast<LPARAM>(L"WindowMetrics"), SMTO_ABORTIFHUNG, 2000, nullptr);
+    }
+
     void expectLayout(std::string_view name)
     {
         HWND window = windowNamed(name);
@@ -871,6 +1038,9 @@ private:
     std::unique_ptr<BoxAnswerer> m_answerer;
     // The DPI each window was told of last (ChangeDpi).
     std::map<HWND, int> m_toldDpi;
+    // The system's colours and metrics before a scenario changed them.
+    std::map<int, COLORREF> m_savedColours;
+    std::optional<NONCLIENTMETRICSW> m_savedMetrics;
 };
 
 void Player::play(Op op, std::string_view target, std::string_view text)
@@ -1001,6 +1171,15 @@ void Player::play(Only op, std::string_view target, std::string_view text)
     }
     case Only::ExpectSpoken:
         expectSpoken(text);
+        break;
+    case Only::ChangeColours:
+        changeColours(text);
+        break;
+    case Only::ExpectPainted:
+        expectPainted(target, text);
+        break;
+    case Only::ChangeMetrics:
+        changeMetrics(target, text);
         break;
     }
 }
