@@ -202,7 +202,7 @@ inline const std::vector<ExtraScenario> &ExtraScenarios()
           {ExpectPainted, "SSTab2", "ButtonFace"},
           {ExpectPainted, "AnsFeet10", "ButtonFace"},
           {Press, "", "F2"},
-          {ChangeColours, "", "ButtonFace=0,0,0 ButtonText=255,255,255"},
+          {ChangeColours, "", "ButtonFace=0,0,0 ButtonText=255,255,255 Window=0,0,0 WindowText=255,255,255"},
           {ExpectPainted, "frmAbout", "ButtonFace"},
           {Press, "", "Return"},
           {ClickTab, "SSTab1", "1"},
