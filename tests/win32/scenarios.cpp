@@ -4,8 +4,10 @@
 // keys into the queue a user's would, and the program's own message loop
 // (accelerators, IsDialogMessageW) handles them. Message boxes are the real
 // ones, read and answered with Enter from a second thread, unless a scenario
-// asks for the test hook. Runs under Wine and needs an X display (exit 77
-// without one).
+// asks for the test hook. Then a seeded random session over both windows
+// (tests/scenarios/monkey.h): ORVANTA_MONKEY_SEED=<seed> replays one, and
+// ORVANTA_TRACE=1 prints each step. Runs under Wine and needs an X display
+// (exit 77 without one).
 
 #include <windows.h>
 #include <commctrl.h>
@@ -18,6 +20,7 @@
 #include <cctype>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -41,6 +44,7 @@
 #include "maindesign.h"
 #include "messagebox.h"
 #include "messageloop.h"
+#include "monkey.h"
 #include "program.h"
 #include "scenarios.h"
 #include "scenarios_extra.h"
@@ -128,6 +132,22 @@ struct SeenBoxes
     }
 };
 
+// A message box of the thread that is open, or nullptr.
+HWND openMessageBox(DWORD thread)
+{
+    HWND box = nullptr;
+    EnumThreadWindows(
+        thread,
+        [](HWND window, LPARAM data) {
+            if (classOf(window) != "#32770" || !IsWindowVisible(window))
+                return TRUE;
+            *reinterpret_cast<HWND *>(data) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&box));
+    return box;
+}
+
 // Answers the real message boxes of the program's thread as a user would:
 // reads what each shows, then presses Enter. It runs beside the thread that
 // sits in MessageBoxW's modal loop.
@@ -149,14 +169,6 @@ public:
     BoxAnswerer &operator=(const BoxAnswerer &) = delete;
 
 private:
-    static BOOL CALLBACK findBox(HWND window, LPARAM data)
-    {
-        if (classOf(window) != "#32770" || !IsWindowVisible(window))
-            return TRUE;
-        *reinterpret_cast<HWND *>(data) = window;
-        return FALSE;
-    }
-
     static BOOL CALLBACK noteEnabled(HWND window, LPARAM data)
     {
         const std::string name = classOf(window);
@@ -186,8 +198,7 @@ private:
     void run()
     {
         while (!m_stop) {
-            HWND box = nullptr;
-            EnumThreadWindows(m_uiThread, findBox, reinterpret_cast<LPARAM>(&box));
+            HWND box = openMessageBox(m_uiThread);
             if (!box) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
                 continue;
@@ -516,6 +527,25 @@ public:
     void play(Op op, std::string_view target, std::string_view text);
     void play(Only op, std::string_view target, std::string_view text);
 
+    // After each step of a random session: the program runs on with no
+    // run-time error, every message box it opened was a warning and has been
+    // answered, and its main window takes input.
+    void expectRunning()
+    {
+        {
+            const std::lock_guard guard(m_seen.lock);
+            for (; m_checkedBoxes < m_seen.boxes.size(); ++m_checkedBoxes) {
+                const SeenBox &box = m_seen.boxes[m_checkedBoxes];
+                expect(box.request.style == forms::Exclamation,
+                       "a message box: " + quoted(box.request.title) + ", " + quoted(box.request.prompt));
+            }
+        }
+        expect(!m_exitStatus, "the program ended with exit status " + std::to_string(m_exitStatus.value_or(0)));
+        expect(!openMessageBox(GetCurrentThreadId()), "a message box is still open");
+        HWND main = m_program.main().hwnd();
+        expect(main && IsWindowVisible(main) && IsWindowEnabled(main), "the main window takes no input");
+    }
+
 private:
     // Handles messages until none has come for a while; notes the exit
     // status when the program ends.
@@ -567,8 +597,18 @@ private:
         return name.empty() ? "an unnamed " + classOf(control) : std::string(name);
     }
 
-    static void addClick(std::vector<INPUT> &inputs, POINT point)
+    // A click near the last one, sooner than the double-click time, would
+    // make the two a double click, which no step means (on the menu bar it
+    // opens no menu): the time is waited out first.
+    void addClick(std::vector<INPUT> &inputs, POINT point)
     {
+        const ULONGLONG doubleClickEnds = m_lastClickTime + GetDoubleClickTime() + 50;
+        if (std::abs(point.x - m_lastClick.x) <= GetSystemMetrics(SM_CXDOUBLECLK)
+            && std::abs(point.y - m_lastClick.y) <= GetSystemMetrics(SM_CYDOUBLECLK)
+            && GetTickCount64() < doubleClickEnds)
+            Sleep(static_cast<DWORD>(doubleClickEnds - GetTickCount64()));
+        m_lastClick = point;
+        m_lastClickTime = GetTickCount64();
         const double width = GetSystemMetrics(SM_CXSCREEN) - 1;
         const double height = GetSystemMetrics(SM_CYSCREEN) - 1;
         for (DWORD button :
@@ -1038,6 +1078,8 @@ private:
     std::unique_ptr<BoxAnswerer> m_answerer;
     // The DPI each window was told of last (ChangeDpi).
     std::map<HWND, int> m_toldDpi;
+    POINT m_lastClick{-1000, -1000};
+    ULONGLONG m_lastClickTime = 0;
     // The system's colours and metrics before a scenario changed them.
     std::map<int, COLORREF> m_savedColours;
     std::optional<NONCLIENTMETRICSW> m_savedMetrics;
@@ -1216,9 +1258,10 @@ std::optional<int> rerunUnmanaged()
     return static_cast<int>(status);
 }
 
-// Plays one scenario on a fresh program; true when every step held.
+// Plays one scenario on a fresh program; true when every step held. A
+// random session checks after each step that the program runs on.
 template<typename Steps>
-bool playScenario(std::string_view name, const Steps &steps, bool tracing)
+bool playScenario(std::string_view name, const Steps &steps, bool tracing, bool random = false)
 {
     const ULONGLONG started = GetTickCount64();
     std::size_t number = 0;
@@ -1230,9 +1273,11 @@ bool playScenario(std::string_view name, const Steps &steps, bool tracing)
             if (tracing)
                 std::fprintf(stderr, "  step %zu: %s %s\n", number, quoted(step.target).c_str(),
                              quoted(step.text).c_str());
-            if constexpr (std::is_same_v<std::decay_t<decltype(step.op)>, Op>)
+            if constexpr (std::is_same_v<std::decay_t<decltype(step.op)>, Op>) {
                 player.play(step.op, step.target, step.text);
-            else
+                if (random && step.op != Op::EndsBy)
+                    player.expectRunning();
+            } else
                 std::visit([&](auto op) { player.play(op, step.target, step.text); }, step.op);
         }
     } catch (const std::exception &error) {
@@ -1245,6 +1290,29 @@ bool playScenario(std::string_view name, const Steps &steps, bool tracing)
         std::printf("FAIL %.*s, step %zu: %s\n", static_cast<int>(name.size()), name.data(), number, failure.c_str());
     std::fflush(stdout);
     return failure.empty();
+}
+
+// A random session as long as the browser's; its seed is
+// ORVANTA_MONKEY_SEED, else the one the other runners use.
+constexpr int RandomSteps = 300;
+
+std::uint64_t randomSeed()
+{
+    wchar_t seed[32]{};
+    const DWORD length = GetEnvironmentVariableW(L"ORVANTA_MONKEY_SEED", seed, 32);
+    return length > 0 && length < 32 ? std::wcstoull(seed, nullptr, 10) : 20240611;
+}
+
+bool playRandomSession(bool tracing)
+{
+    const std::uint64_t seed = randomSeed();
+    const std::string name = "a random session of " + std::to_string(RandomSteps) + " steps, seed "
+                             + std::to_string(seed) + " (ORVANTA_MONKEY_SEED replays it)";
+    // Printed first: a session that brings the process down prints nothing after.
+    std::printf("playing %s\n", name.c_str());
+    std::fflush(stdout);
+    const scenarios::MonkeySession session(seed, RandomSteps);
+    return playScenario(name, session.steps(), tracing, true);
 }
 
 } // namespace
@@ -1295,6 +1363,8 @@ int wmain(int argc, wchar_t **argv)
         if (!dpiOnly || scenario.name.find("DPI") != std::string_view::npos)
             count(test::playScenario(scenario.name, scenario.steps, tracing));
     }
+    if (!dpiOnly)
+        count(test::playRandomSession(tracing));
     std::printf("%d of %d scenarios failed\n", failed, played);
     return failed == 0 ? 0 : 1;
 }
