@@ -1,5 +1,6 @@
 // The shared user scenarios, played against the Qt windows with QTest's
-// key and mouse events.
+// key and mouse events; then the random session the other runners play
+// (tests/scenarios/monkey.h), whose seed ORVANTA_MONKEY_SEED sets.
 
 #include <map>
 
@@ -14,6 +15,7 @@
 #include "defaultbutton.h"
 #include "forms.h"
 #include "mainwindowfixture.h"
+#include "monkey.h"
 #include "scenarios.h"
 #include "tabstrip.h"
 
@@ -64,6 +66,15 @@ public:
         QVERIFY(QTest::qWaitForWindowActive(target->window()));
     }
 
+    // Keys go to the active window. When a window closes, a window manager
+    // activates the one beneath; the offscreen platform leaves none active.
+    QWindow *keyboardWindow() const
+    {
+        if (!QApplication::focusWindow())
+            activate(m_f.window);
+        return QApplication::focusWindow();
+    }
+
     QString focusName() const
     {
         QWidget *focus = QApplication::focusWidget();
@@ -83,6 +94,20 @@ public:
         if (m_f.program->aboutBox() && m_f.program->aboutBox()->isVisible())
             open << QStringLiteral("frmAbout");
         return open.join(QLatin1Char('+'));
+    }
+
+    // After each step of a random session: once what the step queued has
+    // run (a window's activation, a closed one's deletion), no run-time
+    // error was reported, every message box was a warning, and the main
+    // window is still shown.
+    void expectRunning()
+    {
+        QTest::qWait(1);
+        for (; m_checkedBoxes < m_f.boxes.size(); ++m_checkedBoxes) {
+            const auto &box = m_f.boxes[m_checkedBoxes].request;
+            QVERIFY2(box.style == int(forms::Exclamation), qPrintable(box.title + QStringLiteral(": ") + box.prompt));
+        }
+        QVERIFY(m_f.window->isVisible());
     }
 
     void end(std::string_view how)
@@ -125,11 +150,19 @@ public:
             break;
         }
         case Op::Type:
-            QTest::keyClicks(QApplication::focusWidget(), text);
+            keyboardWindow();
+            for (const QChar c : text) {
+                // A character no key gives comes whole, as from an input method.
+                if (c.unicode() < 0x80)
+                    QTest::keyClick(QApplication::focusWidget(), char(c.unicode()));
+                else
+                    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(c),
+                                        Qt::NoModifier);
+            }
             break;
         case Op::Press: {
             const auto &[key, modifiers] = Keys.at(step.text);
-            QTest::keyClick(QApplication::focusWindow(), key, modifiers);
+            QTest::keyClick(keyboardWindow(), key, modifiers);
             break;
         }
         case Op::Choose:
@@ -177,6 +210,17 @@ private:
     qsizetype m_checkedBoxes = 0;
 };
 
+// As long as the browser's and Windows' random sessions, from the same seed
+// unless ORVANTA_MONKEY_SEED names another.
+constexpr int RandomSteps = 300;
+
+quint64 randomSeed()
+{
+    bool ok = false;
+    const quint64 seed = qEnvironmentVariable("ORVANTA_MONKEY_SEED").toULongLong(&ok);
+    return ok ? seed : 20240611;
+}
+
 } // namespace
 
 class TestScenarios : public QObject
@@ -187,19 +231,29 @@ private Q_SLOTS:
     void play_data()
     {
         QTest::addColumn<const Scenario *>("scenario");
+        QTest::addColumn<bool>("random");
         for (const Scenario &scenario : scenarios::Scenarios())
-            QTest::newRow(std::string(scenario.name).c_str()) << &scenario;
+            QTest::newRow(std::string(scenario.name).c_str()) << &scenario << false;
+        // The session keeps the texts its steps name.
+        static const scenarios::MonkeySession session(randomSeed(), RandomSteps);
+        static const std::string name = "a random session of " + std::to_string(RandomSteps) + " steps, seed "
+                                        + std::to_string(randomSeed()) + " (ORVANTA_MONKEY_SEED replays it)";
+        static const Scenario random{name, session.steps()};
+        QTest::newRow(name.c_str()) << &random << true;
     }
 
     void play()
     {
         QFETCH(const Scenario *, scenario);
+        QFETCH(bool, random);
         Player player;
         QVERIFY(player.ready());
         int index = 0;
         for (const Step &step : scenario->steps) {
             ++index;
             player.play(step);
+            if (random && step.op != Op::EndsBy)
+                player.expectRunning();
             if (QTest::currentTestFailed())
                 QFAIL(qPrintable(QStringLiteral("at step %1").arg(index)));
         }

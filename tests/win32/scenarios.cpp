@@ -4,16 +4,23 @@
 // keys into the queue a user's would, and the program's own message loop
 // (accelerators, IsDialogMessageW) handles them. Message boxes are the real
 // ones, read and answered with Enter from a second thread, unless a scenario
-// asks for the test hook. Runs under Wine and needs an X display (exit 77
-// without one).
+// asks for the test hook. Then a seeded random session over both windows
+// (tests/scenarios/monkey.h): ORVANTA_MONKEY_SEED=<seed> replays one, and
+// ORVANTA_TRACE=1 prints each step. Runs under Wine and needs an X display
+// (exit 77 without one).
 
 #include <windows.h>
 #include <commctrl.h>
+// The annotation service's GUIDs are defined here.
+#include <initguid.h>
+#include <oleacc.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cctype>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -37,6 +44,7 @@
 #include "maindesign.h"
 #include "messagebox.h"
 #include "messageloop.h"
+#include "monkey.h"
 #include "program.h"
 #include "scenarios.h"
 #include "scenarios_extra.h"
@@ -124,6 +132,22 @@ struct SeenBoxes
     }
 };
 
+// A message box of the thread that is open, or nullptr.
+HWND openMessageBox(DWORD thread)
+{
+    HWND box = nullptr;
+    EnumThreadWindows(
+        thread,
+        [](HWND window, LPARAM data) {
+            if (classOf(window) != "#32770" || !IsWindowVisible(window))
+                return TRUE;
+            *reinterpret_cast<HWND *>(data) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&box));
+    return box;
+}
+
 // Answers the real message boxes of the program's thread as a user would:
 // reads what each shows, then presses Enter. It runs beside the thread that
 // sits in MessageBoxW's modal loop.
@@ -145,14 +169,6 @@ public:
     BoxAnswerer &operator=(const BoxAnswerer &) = delete;
 
 private:
-    static BOOL CALLBACK findBox(HWND window, LPARAM data)
-    {
-        if (classOf(window) != "#32770" || !IsWindowVisible(window))
-            return TRUE;
-        *reinterpret_cast<HWND *>(data) = window;
-        return FALSE;
-    }
-
     static BOOL CALLBACK noteEnabled(HWND window, LPARAM data)
     {
         const std::string name = classOf(window);
@@ -182,8 +198,7 @@ private:
     void run()
     {
         while (!m_stop) {
-            HWND box = nullptr;
-            EnumThreadWindows(m_uiThread, findBox, reinterpret_cast<LPARAM>(&box));
+            HWND box = openMessageBox(m_uiThread);
             if (!box) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
                 continue;
@@ -240,6 +255,52 @@ LRESULT CALLBACK watchFonts(int code, WPARAM wParam, LPARAM lParam)
         inFontWatch = false;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The windows that were told of new system colours.
+std::vector<HWND> toldOfColours;
+
+LRESULT CALLBACK watchColours(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto *sent = reinterpret_cast<const CWPSTRUCT *>(lParam);
+    if (code == HC_ACTION && sent->message == WM_SYSCOLORCHANGE)
+        toldOfColours.push_back(sent->hwnd);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The system colours a scenario changes, by their Control Panel names.
+int colourIndex(std::string_view name)
+{
+    static const std::map<std::string_view, int> indices{{"ButtonFace", COLOR_BTNFACE},
+                                                          {"ButtonText", COLOR_BTNTEXT},
+                                                          {"Window", COLOR_WINDOW},
+                                                          {"WindowText", COLOR_WINDOWTEXT},
+                                                          {"InfoWindow", COLOR_INFOBK}};
+    const auto found = indices.find(name);
+    expect(found != indices.end(), "no colour " + quoted(name));
+    return found->second;
+}
+
+// The program's windows and every window on them.
+std::vector<HWND> windowsOfThread()
+{
+    std::vector<HWND> all;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) {
+            auto *windows = reinterpret_cast<std::vector<HWND> *>(data);
+            windows->push_back(window);
+            EnumChildWindows(
+                window,
+                [](HWND child, LPARAM list) {
+                    reinterpret_cast<std::vector<HWND> *>(list)->push_back(child);
+                    return TRUE;
+                },
+                data);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&all));
+    return all;
 }
 
 // The height a font of that design has at dpi (lfHeight): the window's font
@@ -299,6 +360,131 @@ std::string describe(const RECT &rect)
            + "x" + std::to_string(rect.bottom - rect.top);
 }
 
+// What the program tells screen readers, as they would learn it on Windows:
+// Wine's Dynamic Annotation service accepts nothing (E_NOTIMPL), so this
+// one, registered for the process in its place, keeps each control's
+// annotations; and the live-region events raised, from a WinEvent hook.
+class ScreenReaderView final : public IAccPropServices, public IClassFactory
+{
+public:
+    // "name", "description" (text), "live" (the LiveSetting number), per control.
+    std::map<HWND, std::map<std::string, std::string>> annotations;
+    // The controls a live-region event named, in order.
+    std::vector<HWND> spoken;
+
+    void start()
+    {
+        DWORD cookie = 0;
+        expect(SUCCEEDED(CoRegisterClassObject(CLSID_AccPropServices, static_cast<IClassFactory *>(this),
+                                               CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie)),
+               "the annotation service cannot be replaced");
+        expect(SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, noteEvent,
+                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT)
+                   != nullptr,
+               "no WinEvent hook");
+    }
+
+    std::string annotation(HWND control, const std::string &property) const
+    {
+        const auto found = annotations.find(control);
+        if (found == annotations.end())
+            return {};
+        const auto value = found->second.find(property);
+        return value == found->second.end() ? std::string() : value->second;
+    }
+
+    HRESULT WINAPI QueryInterface(REFIID iid, void **object) override
+    {
+        if (iid == IID_IUnknown || iid == IID_IClassFactory)
+            *object = static_cast<IClassFactory *>(this);
+        else if (iid == IID_IAccPropServices)
+            *object = static_cast<IAccPropServices *>(this);
+        else
+            *object = nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    // One object for the whole run.
+    ULONG WINAPI AddRef() override { return 2; }
+    ULONG WINAPI Release() override { return 1; }
+
+    HRESULT WINAPI CreateInstance(IUnknown *outer, REFIID iid, void **object) override
+    {
+        return outer ? CLASS_E_NOAGGREGATION : QueryInterface(iid, object);
+    }
+    HRESULT WINAPI LockServer(BOOL) override { return S_OK; }
+
+    HRESULT WINAPI SetHwndProp(HWND control, DWORD object, DWORD child, MSAAPROPID property, VARIANT value) override
+    {
+        if (object != static_cast<DWORD>(OBJID_CLIENT) || child != CHILDID_SELF || value.vt != VT_I4)
+            return E_INVALIDARG;
+        annotations[control][nameOf(property)] = std::to_string(value.lVal);
+        return S_OK;
+    }
+    HRESULT WINAPI SetHwndPropStr(HWND control, DWORD object, DWORD child, MSAAPROPID property,
+                                  LPCWSTR text) override
+    {
+        if (object != static_cast<DWORD>(OBJID_CLIENT) || child != CHILDID_SELF)
+            return E_INVALIDARG;
+        annotations[control][nameOf(property)] = ToUtf8(text);
+        return S_OK;
+    }
+    HRESULT WINAPI ClearHwndProps(HWND control, DWORD, DWORD, const MSAAPROPID *properties, int count) override
+    {
+        for (int i = 0; i < count; ++i)
+            annotations[control].erase(nameOf(properties[i]));
+        if (annotations[control].empty())
+            annotations.erase(control);
+        return S_OK;
+    }
+    // Not used by the program.
+    HRESULT WINAPI SetPropValue(const BYTE *, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetPropServer(const BYTE *, DWORD, const MSAAPROPID *, int, IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ClearProps(const BYTE *, DWORD, const MSAAPROPID *, int) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID *, int, IAccPropServer *,
+                                     AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE **, DWORD *) override { return E_NOTIMPL; }
+    HRESULT WINAPI DecomposeHwndIdentityString(const BYTE *, DWORD, HWND *, DWORD *, DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID *, int, IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID *, int) override { return E_NOTIMPL; }
+    HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE **, DWORD *) override { return E_NOTIMPL; }
+    HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE *, DWORD, HMENU *, DWORD *) override { return E_NOTIMPL; }
+
+private:
+    static std::string nameOf(const MSAAPROPID &property)
+    {
+        // UI Automation's LiveSetting property.
+        static constexpr GUID live{0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+        if (property == PROPID_ACC_NAME)
+            return "name";
+        if (property == PROPID_ACC_DESCRIPTION)
+            return "description";
+        return property == live ? "live" : "another property";
+    }
+
+    static void CALLBACK noteEvent(HWINEVENTHOOK, DWORD, HWND control, LONG object, LONG child, DWORD, DWORD);
+};
+ScreenReaderView screenReader;
+
+void CALLBACK ScreenReaderView::noteEvent(HWINEVENTHOOK, DWORD, HWND control, LONG object, LONG child, DWORD, DWORD)
+{
+    // A screen reader asks the control's client object for its new text.
+    screenReader.spoken.push_back(object == OBJID_CLIENT && child == CHILDID_SELF ? control : nullptr);
+}
+
 // A window whose handler fails, as a handler of the program might.
 LRESULT CALLBACK failingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -318,12 +504,47 @@ public:
         m_program.start();
         settle();
     }
-    ~Player() { forms::SetMessageBoxHook({}); }
+    ~Player()
+    {
+        forms::SetMessageBoxHook({});
+        // The system as it was for the next scenario: Wine keeps changes
+        // for as long as its server runs.
+        if (!m_savedColours.empty()) {
+            std::vector<int> indices;
+            std::vector<COLORREF> colours;
+            for (const auto &[index, colour] : m_savedColours) {
+                indices.push_back(index);
+                colours.push_back(colour);
+            }
+            SetSysColors(static_cast<int>(indices.size()), indices.data(), colours.data());
+        }
+        if (m_savedMetrics && SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof *m_savedMetrics, &*m_savedMetrics, 0))
+            metricsChanged();
+    }
     Player(const Player &) = delete;
     Player &operator=(const Player &) = delete;
 
     void play(Op op, std::string_view target, std::string_view text);
     void play(Only op, std::string_view target, std::string_view text);
+
+    // After each step of a random session: the program runs on with no
+    // run-time error, every message box it opened was a warning and has been
+    // answered, and its main window takes input.
+    void expectRunning()
+    {
+        {
+            const std::lock_guard guard(m_seen.lock);
+            for (; m_checkedBoxes < m_seen.boxes.size(); ++m_checkedBoxes) {
+                const SeenBox &box = m_seen.boxes[m_checkedBoxes];
+                expect(box.request.style == forms::Exclamation,
+                       "a message box: " + quoted(box.request.title) + ", " + quoted(box.request.prompt));
+            }
+        }
+        expect(!m_exitStatus, "the program ended with exit status " + std::to_string(m_exitStatus.value_or(0)));
+        expect(!openMessageBox(GetCurrentThreadId()), "a message box is still open");
+        HWND main = m_program.main().hwnd();
+        expect(main && IsWindowVisible(main) && IsWindowEnabled(main), "the main window takes no input");
+    }
 
 private:
     // Handles messages until none has come for a while; notes the exit
@@ -376,8 +597,18 @@ private:
         return name.empty() ? "an unnamed " + classOf(control) : std::string(name);
     }
 
-    static void addClick(std::vector<INPUT> &inputs, POINT point)
+    // A click near the last one, sooner than the double-click time, would
+    // make the two a double click, which no step means (on the menu bar it
+    // opens no menu): the time is waited out first.
+    void addClick(std::vector<INPUT> &inputs, POINT point)
     {
+        const ULONGLONG doubleClickEnds = m_lastClickTime + GetDoubleClickTime() + 50;
+        if (std::abs(point.x - m_lastClick.x) <= GetSystemMetrics(SM_CXDOUBLECLK)
+            && std::abs(point.y - m_lastClick.y) <= GetSystemMetrics(SM_CYDOUBLECLK)
+            && GetTickCount64() < doubleClickEnds)
+            Sleep(static_cast<DWORD>(doubleClickEnds - GetTickCount64()));
+        m_lastClick = point;
+        m_lastClickTime = GetTickCount64();
         const double width = GetSystemMetrics(SM_CXSCREEN) - 1;
         const double height = GetSystemMetrics(SM_CYSCREEN) - 1;
         for (DWORD button :
@@ -664,6 +895,110 @@ private:
         expect(frame.left == place.x && frame.top == place.y, "the window is not at the suggested place");
     }
 
+    // What Windows does when the user picks other colours (high contrast,
+    // a new accent): the colours `text` ("ButtonFace=255,200,0 ...") are set
+    // and every top-level window is told. The common controls on the
+    // program's windows (tab strips, tooltips) must be told too.
+    void changeColours(std::string_view text)
+    {
+        std::vector<int> indices;
+        std::vector<COLORREF> colours;
+        for (std::string_view word : words(text)) {
+            const std::size_t equals = word.find('=');
+            const int index = colourIndex(word.substr(0, equals));
+            int red = 0, green = 0, blue = 0;
+            expect(std::sscanf(std::string(word.substr(equals + 1)).c_str(), "%d,%d,%d", &red, &green, &blue) == 3,
+                   "no colour in " + quoted(word));
+            m_savedColours.try_emplace(index, GetSysColor(index));
+            indices.push_back(index);
+            colours.push_back(RGB(red, green, blue));
+        }
+        toldOfColours.clear();
+        HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, watchColours, nullptr, GetCurrentThreadId());
+        expect(hook != nullptr, "no message hook");
+        const BOOL changed = SetSysColors(static_cast<int>(indices.size()), indices.data(), colours.data());
+        UnhookWindowsHookEx(hook);
+        expect(changed, "the colours could not be changed");
+        settle();
+        for (HWND window : windowsOfThread()) {
+            const std::string kind = classOf(window);
+            const bool common = kind == ToUtf8(WC_TABCONTROLW) || kind == ToUtf8(TOOLTIPS_CLASSW);
+            expect(!common || std::find(toldOfColours.begin(), toldOfColours.end(), window) != toldOfColours.end(),
+                   nameOf(window) + " was not told of the new colours");
+        }
+    }
+
+    // The screen shows the system colour `colour` at a place of `name`
+    // where nothing lies on it: in a strip's page by the bottom-left corner,
+    // at the middle of the About box's right edge, at the middle of an
+    // empty label.
+    void expectPainted(std::string_view name, std::string_view colour)
+    {
+        POINT place{};
+        HWND window = nullptr;
+        if (name == AboutWindowDesign.name) {
+            window = windowNamed(name);
+            RECT client{};
+            GetClientRect(window, &client);
+            place = {client.right - 3, client.bottom / 2};
+        } else {
+            window = find(name);
+            RECT area{};
+            GetClientRect(window, &area);
+            if (classOf(window) == ToUtf8(WC_TABCONTROLW)) {
+                TabCtrl_AdjustRect(window, FALSE, &area);
+                place = {area.left + 3, area.bottom - 4};
+            } else {
+                place = {area.right / 2, area.bottom / 2};
+            }
+        }
+        ClientToScreen(window, &place);
+        HWND hit = WindowFromPoint(place);
+        expect(GetAncestor(hit, GA_ROOT) == GetAncestor(window, GA_ROOT),
+               std::string(name) + " is covered by " + nameOf(hit));
+        HDC screen = GetDC(nullptr);
+        const COLORREF shown = GetPixel(screen, place.x, place.y);
+        ReleaseDC(nullptr, screen);
+        const COLORREF wanted = GetSysColor(colourIndex(colour));
+        char text[80];
+        std::snprintf(text, sizeof text, " shows #%02X%02X%02X, not #%02X%02X%02X", GetRValue(shown), GetGValue(shown),
+                      GetBValue(shown), GetRValue(wanted), GetGValue(wanted), GetBValue(wanted));
+        expect(shown == wanted, std::string(name) + text);
+    }
+
+    // The message and menu fonts become `text` points high, as when the user
+    // picks another size or a theme that brings its own: by a change of
+    // settings (`how` "settings") or of the theme ("theme"). The change is
+    // made for the session only, and the message sent here as Windows sends
+    // it: Wine sends WM_SETTINGCHANGE only for a change it also saves, and
+    // WM_THEMECHANGED only when its own theme is switched.
+    void changeMetrics(std::string_view how, std::string_view text)
+    {
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        expect(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0), "no metrics");
+        if (!m_savedMetrics)
+            m_savedMetrics = metrics;
+        const int height = -MulDiv(std::stoi(std::string(text)), static_cast<int>(GetDpiForSystem()), 72);
+        metrics.lfMessageFont.lfHeight = height;
+        metrics.lfMenuFont.lfHeight = height;
+        expect(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0),
+               "the metrics could not be changed");
+        if (how == "settings") {
+            metricsChanged();
+        } else {
+            for (HWND window : windowsOfThread())
+                SendMessageW(window, WM_THEMECHANGED, 0, 0);
+        }
+        settle();
+    }
+
+    static void metricsChanged()
+    {
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS,
+                            reinterpret_cast<LPARAM>(L"WindowMetrics"), SMTO_ABORTIFHUNG, 2000, nullptr);
+    }
+
     void expectLayout(std::string_view name)
     {
         HWND window = windowNamed(name);
@@ -721,15 +1056,33 @@ private:
         expect(m_exitStatus.has_value(), "the program did not end");
         expect(*m_exitStatus == status, "exit status " + std::to_string(*m_exitStatus));
         expect(openWindows().empty() && !m_program.main().hwnd() && !m_program.aboutBox(), "a window is left");
+        // An annotation left behind would describe whatever window gets the handle next.
+        expect(screenReader.annotations.empty(),
+               std::to_string(screenReader.annotations.size()) + " controls keep their annotations");
+    }
+
+    // The labels a live-region event named since the last check.
+    void expectSpoken(std::string_view names)
+    {
+        std::string spoken;
+        for (; m_checkedSpoken < screenReader.spoken.size(); ++m_checkedSpoken)
+            spoken += (spoken.empty() ? "" : " ") + nameOf(screenReader.spoken[m_checkedSpoken]);
+        expect(spoken == names, "screen readers were told of " + quoted(spoken));
     }
 
     Program m_program;
     std::optional<int> m_exitStatus;
     SeenBoxes m_seen;
     std::size_t m_checkedBoxes = 0;
+    std::size_t m_checkedSpoken = screenReader.spoken.size();
     std::unique_ptr<BoxAnswerer> m_answerer;
     // The DPI each window was told of last (ChangeDpi).
     std::map<HWND, int> m_toldDpi;
+    POINT m_lastClick{-1000, -1000};
+    ULONGLONG m_lastClickTime = 0;
+    // The system's colours and metrics before a scenario changed them.
+    std::map<int, COLORREF> m_savedColours;
+    std::optional<NONCLIENTMETRICSW> m_savedMetrics;
 };
 
 void Player::play(Op op, std::string_view target, std::string_view text)
@@ -771,6 +1124,9 @@ void Player::play(Op op, std::string_view target, std::string_view text)
     case Op::ExpectTip: {
         const std::string tip = toolTipOf(find(target));
         expect(tip == text, std::string(target) + "'s tip is " + quoted(tip));
+        // Screen readers read the tip as the label's description.
+        const std::string description = screenReader.annotation(find(target), "description");
+        expect(description == text, std::string(target) + "'s description is " + quoted(description));
         break;
     }
     case Op::ExpectFocus:
@@ -850,6 +1206,23 @@ void Player::play(Only op, std::string_view target, std::string_view text)
     case Only::ExpectLayout:
         expectLayout(target);
         break;
+    case Only::ExpectLiveRegion: {
+        const std::string live = screenReader.annotation(find(target), "live");
+        expect(live == text, std::string(target) + "'s live setting is " + quoted(live));
+        break;
+    }
+    case Only::ExpectSpoken:
+        expectSpoken(text);
+        break;
+    case Only::ChangeColours:
+        changeColours(text);
+        break;
+    case Only::ExpectPainted:
+        expectPainted(target, text);
+        break;
+    case Only::ChangeMetrics:
+        changeMetrics(target, text);
+        break;
     }
 }
 
@@ -885,9 +1258,10 @@ std::optional<int> rerunUnmanaged()
     return static_cast<int>(status);
 }
 
-// Plays one scenario on a fresh program; true when every step held.
+// Plays one scenario on a fresh program; true when every step held. A
+// random session checks after each step that the program runs on.
 template<typename Steps>
-bool playScenario(std::string_view name, const Steps &steps, bool tracing)
+bool playScenario(std::string_view name, const Steps &steps, bool tracing, bool random = false)
 {
     const ULONGLONG started = GetTickCount64();
     std::size_t number = 0;
@@ -899,9 +1273,11 @@ bool playScenario(std::string_view name, const Steps &steps, bool tracing)
             if (tracing)
                 std::fprintf(stderr, "  step %zu: %s %s\n", number, quoted(step.target).c_str(),
                              quoted(step.text).c_str());
-            if constexpr (std::is_same_v<std::decay_t<decltype(step.op)>, Op>)
+            if constexpr (std::is_same_v<std::decay_t<decltype(step.op)>, Op>) {
                 player.play(step.op, step.target, step.text);
-            else
+                if (random && step.op != Op::EndsBy)
+                    player.expectRunning();
+            } else
                 std::visit([&](auto op) { player.play(op, step.target, step.text); }, step.op);
         }
     } catch (const std::exception &error) {
@@ -914,6 +1290,29 @@ bool playScenario(std::string_view name, const Steps &steps, bool tracing)
         std::printf("FAIL %.*s, step %zu: %s\n", static_cast<int>(name.size()), name.data(), number, failure.c_str());
     std::fflush(stdout);
     return failure.empty();
+}
+
+// A random session as long as the browser's; its seed is
+// ORVANTA_MONKEY_SEED, else the one the other runners use.
+constexpr int RandomSteps = 300;
+
+std::uint64_t randomSeed()
+{
+    wchar_t seed[32]{};
+    const DWORD length = GetEnvironmentVariableW(L"ORVANTA_MONKEY_SEED", seed, 32);
+    return length > 0 && length < 32 ? std::wcstoull(seed, nullptr, 10) : 20240611;
+}
+
+bool playRandomSession(bool tracing)
+{
+    const std::uint64_t seed = randomSeed();
+    const std::string name = "a random session of " + std::to_string(RandomSteps) + " steps, seed "
+                             + std::to_string(seed) + " (ORVANTA_MONKEY_SEED replays it)";
+    // Printed first: a session that brings the process down prints nothing after.
+    std::printf("playing %s\n", name.c_str());
+    std::fflush(stdout);
+    const scenarios::MonkeySession session(seed, RandomSteps);
+    return playScenario(name, session.steps(), tracing, true);
 }
 
 } // namespace
@@ -942,6 +1341,12 @@ int wmain(int argc, wchar_t **argv)
     // between the scenarios' programs: tearing it down each time costs Wine
     // seconds.
     const platform::GuardedApplication app;
+    try {
+        test::screenReader.start();
+    } catch (const test::Failure &failure) {
+        std::printf("FAIL %s\n", failure.what());
+        return 1;
+    }
     // ORVANTA_TRACE=1 prints each step before it is played.
     const bool tracing = GetEnvironmentVariableW(L"ORVANTA_TRACE", nullptr, 0) != 0;
     int failed = 0;
@@ -958,6 +1363,8 @@ int wmain(int argc, wchar_t **argv)
         if (!dpiOnly || scenario.name.find("DPI") != std::string_view::npos)
             count(test::playScenario(scenario.name, scenario.steps, tracing));
     }
+    if (!dpiOnly)
+        count(test::playRandomSession(tracing));
     std::printf("%d of %d scenarios failed\n", failed, played);
     return failed == 0 ? 0 : 1;
 }

@@ -7,7 +7,9 @@
 // stood while a warning was open, and the About box unusable meanwhile; the
 // About box's close box and centring; the report of a failing handler; and
 // the layout at the system's DPI and after a change of DPI (WM_DPICHANGED,
-// which Wine never sends by itself).
+// which Wine never sends by itself); changes of the system's colours,
+// theme and metrics while the program runs; and what screen readers are
+// told of results.
 
 #include <string_view>
 #include <variant>
@@ -33,6 +35,17 @@ enum class Only {
     ChangeDpi,    // the window `target` ("Main", "frmAbout") is told that its DPI is now
                   // `text`, as on a move to another monitor; no control of it may
                   // meanwhile get a message while it holds a font already freed
+    ExpectLiveRegion, // screen readers know the label `target` as a live region of
+                      // setting `text` ("1": polite), or as none ("")
+    ExpectSpoken, // since the last check, a live-region event was raised for the labels
+                  // `text`, in that order ("" for none)
+    ChangeColours, // the system colours `text` ("ButtonFace=255,200,0 ButtonText=0,0,160")
+                   // are set, as when the user picks others; every common control
+                   // (tab strips, tooltips) must be told
+    ExpectPainted, // the screen shows the system colour `text` ("ButtonFace") on the
+                   // background of `target`: a strip's page, the About box, an empty label
+    ChangeMetrics, // the message and menu fonts become `text` points high, by a change
+                   // of settings (`target` "settings") or of the theme ("theme")
     ExpectLayout, // every control made so far of the window `target` is where its design
                   // puts it at the window's DPI (the one told, else the system's), with
                   // a live font of the designed height; so is the client area
@@ -144,6 +157,71 @@ inline const std::vector<ExtraScenario> &ExtraScenarios()
           {CloseAbout, ""},
           {ExpectWindows, "", "Main"},
           {ExpectFocus, "SSTab1"}}},
+        {"results are polite live regions, read out when they change",
+         {{ExpectLiveRegion, "AnsFeet1", "1"},
+          {ExpectLiveRegion, "AnsFeet10", "1"},
+          {ExpectLiveRegion, "Label2", ""},
+          {ClickInto, "Meter3"},
+          {Type, "", "2.5"},
+          {Press, "", "Return"},
+          {ExpectSpoken, "", "AnsFeet3"},
+          {Press, "", "Return"},
+          {ExpectSpoken, "", ""},
+          {Press, "", "Shift+Home"},
+          {Type, "", "1"},
+          {Click, "Command3"},
+          {ExpectSpoken, "", "AnsFeet3"},
+          {ClickInto, "Meter4"},
+          {Type, "", "x"},
+          {Press, "", "Return"},
+          {ExpectWarning, "Invalid Number", "The Number is invalid or less than Zero"},
+          {ClickInto, "Meter3"},
+          {Press, "", "Shift+Home"},
+          {Type, "", "x"},
+          {Press, "", "Return"},
+          {ExpectWarning, "Invalid Number", "The Number is invalid or less than Zero"},
+          {ExpectCaption, "AnsFeet3", ""},
+          {ExpectSpoken, "", ""},
+          {ClickTab, "SSTab1", "1"},
+          {ExpectLiveRegion, "S1", "1"},
+          {ClickInto, "F1"},
+          {Type, "", "1"},
+          {Press, "", "Return"},
+          {ExpectSpoken, "", "S1"},
+          {Press, "", "F2"},
+          {ExpectLiveRegion, "frmAbout.Label1", ""},
+          {EndsBy, "mnuExit"}}},
+        {"new system colours reach every window, its strips and its tooltips",
+         {{ClickInto, "Meter1"},
+          {Type, "", "1"},
+          {Press, "", "Return"},
+          {ClickTab, "SSTab1", "1"},
+          {ClickTab, "SSTab1", "0"},
+          {ChangeColours, "", "ButtonFace=255,200,0 ButtonText=0,0,160 InfoWindow=255,255,160"},
+          {ExpectPainted, "SSTab1", "ButtonFace"},
+          {ExpectPainted, "SSTab2", "ButtonFace"},
+          {ExpectPainted, "AnsFeet10", "ButtonFace"},
+          {Press, "", "F2"},
+          {ChangeColours, "", "ButtonFace=0,0,0 ButtonText=255,255,255 Window=0,0,0 WindowText=255,255,255"},
+          {ExpectPainted, "frmAbout", "ButtonFace"},
+          {Press, "", "Return"},
+          {ClickTab, "SSTab1", "1"},
+          {ExpectPainted, "SSTab3", "ButtonFace"},
+          {ClickInto, "F2"},
+          {Type, "", "1"},
+          {Press, "", "Return"},
+          {ExpectCaption, "S2", ".03 Meter\u00B3"}}},
+        {"a new message font from the settings or a theme reaches every control",
+         {{ChangeMetrics, "settings", "12"},
+          {ExpectLayout, "Main"},
+          {Press, "", "F2"},
+          {ExpectLayout, "frmAbout"},
+          {ChangeMetrics, "theme", "7"},
+          {ExpectLayout, "frmAbout"},
+          {Press, "", "Return"},
+          {ExpectLayout, "Main"},
+          {ClickTab, "SSTab2", "1"},
+          {ExpectLayout, "Main"}}},
         {"a failing handler is reported and ends the program",
          {{HookBoxes, "", ""},
           {Fail, "", "disk on fire"},

@@ -1,6 +1,7 @@
 #include "accessibleannotations.h"
 
 #include <algorithm>
+#include <iterator>
 
 // The property GUIDs are defined here, not taken from a library.
 #include <initguid.h>
@@ -9,6 +10,15 @@
 #include "utf8.h"
 
 namespace orvanta::platform {
+namespace {
+
+// UI Automation's LiveSetting property as Dynamic Annotation names it, and
+// its value for a polite live region (uiautomationcore.h, which MinGW-w64
+// lacks).
+constexpr GUID LiveSettingProperty{0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG PoliteLiveSetting = 1;
+
+} // namespace
 
 AccessibleAnnotations::AccessibleAnnotations()
 {
@@ -32,13 +42,28 @@ void AccessibleAnnotations::setDescription(HWND control, std::string_view descri
     set(control, PROPID_ACC_DESCRIPTION, description);
 }
 
+void AccessibleAnnotations::setPoliteLiveRegion(HWND control)
+{
+    if (!m_service)
+        return;
+    VARIANT setting{};
+    setting.vt = VT_I4;
+    setting.lVal = PoliteLiveSetting;
+    noteAnnotated(control, m_service->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                                  LiveSettingProperty, setting));
+}
+
 void AccessibleAnnotations::set(HWND control, const GUID &property, std::string_view text)
 {
     if (!m_service)
         return;
-    if (SUCCEEDED(m_service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
-                                            FromUtf8(text).c_str()))
-        && std::find(m_annotated.begin(), m_annotated.end(), control) == m_annotated.end())
+    noteAnnotated(control, m_service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                                     property, FromUtf8(text).c_str()));
+}
+
+void AccessibleAnnotations::noteAnnotated(HWND control, HRESULT result)
+{
+    if (SUCCEEDED(result) && std::find(m_annotated.begin(), m_annotated.end(), control) == m_annotated.end())
         m_annotated.push_back(control);
 }
 
@@ -46,9 +71,10 @@ void AccessibleAnnotations::clear()
 {
     if (!m_service)
         return;
-    const MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
+    const MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, LiveSettingProperty};
     for (HWND control : m_annotated)
-        m_service->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, properties, 2);
+        m_service->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, properties,
+                                  static_cast<int>(std::size(properties)));
     m_annotated.clear();
 }
 

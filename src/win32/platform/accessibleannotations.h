@@ -12,10 +12,12 @@ struct IAccPropServices;
 namespace orvanta::platform {
 
 // What screen readers say of native controls beyond their own text: a name
-// for an edit box, which has no caption, and a description. They are attached
-// by Dynamic Annotation (oleacc's IAccPropServices), which the system's MSAA
-// and UI Automation proxies read. Where the service is missing, the controls
-// simply go without.
+// for an edit box, which has no caption, a description, and for a label whose
+// text is a result, that it is a polite live region (UI Automation's
+// LiveSetting), read out when it changes. They are attached by Dynamic
+// Annotation (oleacc's IAccPropServices), which the system's MSAA and UI
+// Automation proxies read. Where the service is missing, the controls simply
+// go without.
 class AccessibleAnnotations final
 {
 public:
@@ -24,12 +26,16 @@ public:
 
     void setName(HWND control, std::string_view name);
     void setDescription(HWND control, std::string_view description);
+    // The control announces a change of its text (EVENT_OBJECT_LIVEREGIONCHANGED)
+    // without interrupting the user.
+    void setPoliteLiveRegion(HWND control);
 
     // Removes every annotation made here; call it while the controls exist.
     void clear();
 
 private:
     void set(HWND control, const GUID &property, std::string_view text);
+    void noteAnnotated(HWND control, HRESULT result);
 
     ComPtr<IAccPropServices> m_service;
     std::vector<HWND> m_annotated;

@@ -22,9 +22,12 @@ StaticLabel::StaticLabel(const forms::ControlDesign &design, HWND parent, int id
     // SS_NOTIFY: the label takes the mouse, so its tooltip sees the pointer.
     : PaintedStatic(design, SS_NOPREFIX | SS_NOTIFY | (isCentred(design) ? SS_CENTER : SS_LEFT), parent, id, fonts)
     , m_centred(isCentred(design))
+    , m_showsResults(design.caption.empty())
     , m_toolTips(toolTips)
     , m_annotations(annotations)
 {
+    if (m_showsResults)
+        m_annotations.setPoliteLiveRegion(hwnd());
 }
 
 void StaticLabel::setToolTip(std::string_view tip)
@@ -55,9 +58,14 @@ LRESULT StaticLabel::message(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message != WM_SETTEXT)
         return PaintedStatic::message(message, wParam, lParam);
+    const std::wstring before = m_showsResults ? WindowTextOf(hwnd()) : std::wstring();
     // The Static would paint the new text at once, wrapped: store it only.
     const LRESULT result = DefWindowProcW(hwnd(), message, wParam, lParam);
     InvalidateRect(hwnd(), nullptr, FALSE);
+    // A new result is read out; a row cleared after a warning is not, the
+    // warning says enough.
+    if (m_showsResults && GetWindowTextLengthW(hwnd()) > 0 && WindowTextOf(hwnd()) != before)
+        NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, hwnd(), OBJID_CLIENT, CHILDID_SELF);
     return result;
 }
 

@@ -12,7 +12,9 @@ class ToolTips;
 // A label: a Static that keeps its text on one line, left or centred at the
 // top edge, cut off at its edges when too long (a Static with SS_CENTER
 // would wrap it). Its tip shows in the window's tooltip control, and screen
-// readers get it as the label's description.
+// readers get it as the label's description. A label designed without a
+// caption shows results: screen readers know it as a polite live region and
+// are told when it shows a new one.
 class StaticLabel final : public PaintedStatic
 {
 public:
@@ -29,6 +31,7 @@ private:
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     bool m_centred;
+    bool m_showsResults;
     ToolTips &m_toolTips;
     AccessibleAnnotations &m_annotations;
 };

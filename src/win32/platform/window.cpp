@@ -57,7 +57,9 @@ void Window::create()
     windowClass.lpfnWndProc = windowProc;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     // A window with a background picture paints the colour beside it itself.
-    windowClass.hbrBackground = m_client.hasPicture() ? nullptr : GetSysColorBrush(COLOR_BTNFACE);
+    // A colour index, not a brush: the system's brushes are made anew when
+    // the user changes the colours.
+    windowClass.hbrBackground = m_client.hasPicture() ? nullptr : reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className.c_str();
     // Big for Alt+Tab, small for the title bar.
     const std::wstring icon = FromUtf8(m_design.icon.resourceName);
@@ -151,13 +153,48 @@ void Window::sizeFrame(int dpi, const POINT *topLeft)
 
 void Window::dpiChanged(int dpi, const RECT &suggested)
 {
+    const POINT topLeft{suggested.left, suggested.top};
+    layOutAgain(dpi, &topLeft);
+}
+
+void Window::layOutAgain(int dpi, const POINT *topLeft)
+{
     {
         // The old fonts are freed when every control has its new one.
         const std::vector<UniqueFont> oldFonts = m_controls->setDpi(dpi);
     }
-    const POINT topLeft{suggested.left, suggested.top};
-    sizeFrame(dpi, &topLeft);
-    InvalidateRect(m_hwnd, nullptr, TRUE);
+    sizeFrame(dpi, topLeft);
+    repaint();
+}
+
+void Window::systemChanged(UINT message, WPARAM wParam)
+{
+    if (message == WM_SYSCOLORCHANGE)
+        coloursChanged();
+    // The message font and the frame's parts change with the metrics, and
+    // may with the theme (high contrast comes with its own).
+    else if (message == WM_THEMECHANGED || wParam == SPI_SETNONCLIENTMETRICS)
+        layOutAgain(m_controls->dpi(), nullptr);
+}
+
+void Window::coloursChanged()
+{
+    // Windows tells only top-level windows, the tooltip controls among them;
+    // the common controls on a window keep the colours they were made with
+    // (the tab strips) until their window passes the message on.
+    EnumChildWindows(
+        m_hwnd,
+        [](HWND child, LPARAM) {
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+            return TRUE;
+        },
+        0);
+    repaint();
+}
+
+void Window::repaint()
+{
+    RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // The control that gets the focus when the window is activated: the one that
@@ -258,6 +295,14 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_DPICHANGED:
         dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+    case WM_SETTINGCHANGE:
+        // Sent on behalf of other programs: one may come while the window
+        // is still being made.
+        if (m_controls)
+            systemChanged(message, wParam);
+        break;
     case WM_CLOSE:
         if (!m_closed)
             break;

@@ -19,7 +19,8 @@ namespace orvanta::platform {
 // window's DPI (below the menu bar, once there is one), the background
 // picture and the designed lines painted on it, the designed default and
 // cancel buttons (Enter, Escape; DM_GETDEFID, DM_SETDEFID), the focus kept
-// across deactivation, and a change of DPI. Its window procedure finds the
+// across deactivation, a change of DPI, and changes of the system's
+// colours, theme and metrics while it runs. Its window procedure finds the
 // object and guards each message against exceptions. The main window has a
 // minimize box and runs its close handler on the close box; a dialog has a
 // close box only and a taskbar button of its own, and belongs to its
@@ -58,6 +59,16 @@ private:
     void create();
     void sizeFrame(int dpi, const POINT *topLeft);
     void dpiChanged(int dpi, const RECT &suggested);
+    // Makes the fonts again for dpi (the system's message font may have
+    // changed too), places the controls and sizes the frame for them, and
+    // repaints; moves the window to topLeft unless it is nullptr.
+    void layOutAgain(int dpi, const POINT *topLeft);
+    // WM_SYSCOLORCHANGE, WM_THEMECHANGED, WM_SETTINGCHANGE.
+    void systemChanged(UINT message, WPARAM wParam);
+    // WM_SYSCOLORCHANGE: passed on to the controls, then everything painted
+    // again in the new colours.
+    void coloursChanged();
+    void repaint();
     bool activated(UINT state);
     HWND focusOnActivation() const;
     void command(WPARAM wParam, LPARAM lParam);
