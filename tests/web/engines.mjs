@@ -182,12 +182,18 @@ class WebKit {
     }
 
     // The window is sized so that the page, below MiniBrowser's toolbar,
-    // gets the size asked for.
+    // gets the size asked for; the window manager applies it a little later.
     async resize(width, height) {
         const window = this.driver.manage().window();
-        await window.setRect({width, height});
+        const rect = await window.getRect();
         const [innerWidth, innerHeight] = await this.run(() => [innerWidth, innerHeight]);
-        await window.setRect({width: 2 * width - innerWidth, height: 2 * height - innerHeight});
+        await window.setRect({width: width + rect.width - innerWidth, height: height + rect.height - innerHeight});
+        for (let tries = 0; tries < 100; ++tries) {
+            const inner = await this.run(() => [innerWidth, innerHeight]);
+            if (inner[0] === width && inner[1] === height)
+                return;
+            await new Promise(resolve => setTimeout(resolve, 20));
+        }
     }
 
     async screenshot(path) {
