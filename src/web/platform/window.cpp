@@ -47,7 +47,7 @@ void WrapTab(val root, val event)
 
 Window::Window(const forms::WindowDesign &design)
     : m_design(design)
-    , m_root(Create("div", DesktopElement(), IsDialog(design) ? "window dialog" : "window"))
+    , m_root(Create("div", DesktopElement(), IsDialog(design) ? "window dialog" : "window main"))
     , m_client(m_root, design)
     , m_controls(design)
     , m_tracker(std::make_shared<Window *>(this))
@@ -142,13 +142,12 @@ bool Window::arrange()
 
 void Window::place(bool centred)
 {
-    val style = m_root["style"];
-    if (m_narrow && !IsDialog(m_design)) {
-        // The page's whole width, from its top.
-        style.set("left", std::string("0px"));
-        style.set("top", std::string("0px"));
+    // The main window is not moved by hand: the stylesheet centres it on
+    // what the page shows, or sets it at the page's top left when narrowed
+    // (.window.main), and keeps it there however the page's size changes.
+    if (!IsDialog(m_design))
         return;
-    }
+    val style = m_root["style"];
     const Viewport viewport = CurrentViewport();
     const bool hidden = m_root["hidden"].as<bool>();
     m_root.set("hidden", false);
