@@ -190,10 +190,15 @@ class WebKit {
         await window.setRect({width: width + rect.width - innerWidth, height: height + rect.height - innerHeight});
         for (let tries = 0; tries < 100; ++tries) {
             const inner = await this.run(() => [innerWidth, innerHeight]);
-            if (inner[0] === width && inner[1] === height)
+            if (inner[0] === width && inner[1] === height) {
+                // The page's resize handlers run in the next frame, and the
+                // window is laid out anew in the one after.
+                await this.run(() => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done))));
                 return;
+            }
             await new Promise(resolve => setTimeout(resolve, 20));
         }
+        throw new Error(`the page did not become ${width}x${height}`);
     }
 
     async screenshot(path) {
