@@ -68,8 +68,9 @@ in_suite() {
 }
 covered() { echo "$1"; }
 # Starts the server, waits for the address it prints, then fetches the page
-# and the module, which must come as application/wasm, with the headers the
-# README's deployment table lists; stops the server.
+# and the module, which must come as application/wasm, gzip-compressed to a
+# browser that accepts it, with the headers the README's deployment table
+# lists; stops the server.
 serves() {
     local port=${*: -1} line found=
     "$@" >"$work/serve.log" 2>&1 &
@@ -90,6 +91,12 @@ serves() {
         wasm=$(cd build-web/site && ls *.wasm | head -1)
         type=$(curl -sf -o /dev/null -w '%{content_type}' "http://127.0.0.1:$port/$wasm") || status=1
         [ "$type" = application/wasm ] || { echo "$wasm served as '$type'"; status=1; }
+        local encoding
+        encoding=$(curl -sf -H 'Accept-Encoding: gzip' -o /dev/null -w '%header{content-encoding}' \
+                        "http://127.0.0.1:$port/$wasm") || status=1
+        [ "$encoding" = gzip ] || { echo "$wasm not compressed for a browser that accepts gzip"; status=1; }
+        curl -sf --compressed "http://127.0.0.1:$port/$wasm" | cmp -s - "build-web/site/$wasm" ||
+            { echo "$wasm, decompressed, is not the built file"; status=1; }
         local headers expected
         headers=$(curl -sfI "http://127.0.0.1:$port/" | tr -d '\r') || status=1
         for expected in "Content-Security-Policy: .*frame-ancestors 'none'" "X-Content-Type-Options: nosniff" \
