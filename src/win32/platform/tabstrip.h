@@ -47,6 +47,9 @@ public:
     void release() override { m_switched = nullptr; }
 
 private:
+    // Sizes the tabs for the strip at dpi, and gives the tab control and the
+    // pages their parts of it.
+    void arrange(int dpi);
     void showCurrentPage();
 
     std::vector<HWND> m_pages;
