@@ -76,10 +76,7 @@ TabStrip::TabStrip(const forms::StripDesign &design, HWND parent, int id, Window
         item.mask = TCIF_TEXT;
         item.pszText = text.data();
         TabCtrl_InsertItem(hwnd(), count(), &item);
-        m_pages.push_back(CheckedWindow(CreateWindowExW(WS_EX_CONTROLPARENT, PageClass, nullptr,
-                                                        WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                                        parent, nullptr, ProgramInstance(), nullptr),
-                                        "tab page"));
+        m_pages.push_back(nullptr);
     }
     arrange(fonts.dpi());
     setTab(design.designedTab);
@@ -87,7 +84,15 @@ TabStrip::TabStrip(const forms::StripDesign &design, HWND parent, int id, Window
 
 HWND TabStrip::page(int index) const
 {
-    return m_pages.at(static_cast<std::size_t>(index));
+    HWND &page = m_pages.at(static_cast<std::size_t>(index));
+    if (!page) {
+        page = CheckedWindow(CreateWindowExW(WS_EX_CONTROLPARENT, PageClass, nullptr,
+                                             WS_CHILD | WS_DISABLED | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                                             GetParent(hwnd()), nullptr, ProgramInstance(), nullptr),
+                             "tab page");
+        placePage(page);
+    }
+    return page;
 }
 
 int TabStrip::tab() const
@@ -109,26 +114,42 @@ void TabStrip::layout(WindowFonts &fonts, int dpi)
 
 void TabStrip::arrange(int dpi)
 {
+    m_dpi = dpi;
     const RECT strip = TwipsRect(rect(), dpi);
     const int width = strip.right - strip.left;
-    const int height = strip.bottom - strip.top;
     // Tabs share the strip's width equally and have the strip's tab height.
     // The control keeps room for the selected tab to stand out on each side;
     // tabs any wider would bring in its scroll arrows.
     TabCtrl_SetItemSize(hwnd(), (width - 2 * SelectedTabOffset) / std::max(1, count()),
                         Twips(m_tabHeightTwips, dpi));
 
-    RECT inside{0, 0, width, height};
-    TabCtrl_AdjustRect(hwnd(), FALSE, &inside);
-    HRGN frame = CreateRectRgn(0, 0, width, height);
+    const RECT inside = pageArea();
+    HRGN frame = CreateRectRgn(0, 0, width, strip.bottom - strip.top);
     HRGN hole = CreateRectRgnIndirect(&inside);
     CombineRgn(frame, frame, hole, RGN_DIFF);
     DeleteObject(hole);
     SetWindowRgn(hwnd(), frame, TRUE); // the window owns the region now
     for (HWND page : m_pages) {
-        SetWindowPos(page, nullptr, strip.left, strip.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowRgn(page, CreateRectRgnIndirect(&inside), TRUE);
+        if (page)
+            placePage(page);
     }
+}
+
+RECT TabStrip::pageArea() const
+{
+    const RECT strip = TwipsRect(rect(), m_dpi);
+    RECT inside{0, 0, strip.right - strip.left, strip.bottom - strip.top};
+    TabCtrl_AdjustRect(hwnd(), FALSE, &inside);
+    return inside;
+}
+
+void TabStrip::placePage(HWND page) const
+{
+    const RECT strip = TwipsRect(rect(), m_dpi);
+    SetWindowPos(page, nullptr, strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT inside = pageArea();
+    SetWindowRgn(page, CreateRectRgnIndirect(&inside), TRUE);
 }
 
 void TabStrip::notified(UINT code)
@@ -142,8 +163,10 @@ void TabStrip::showCurrentPage()
     const int current = tab();
     HWND focus = GetFocus();
     for (int i = 0; i < count(); ++i) {
-        HWND page = m_pages[static_cast<std::size_t>(i)];
         const bool shown = i == current;
+        HWND page = shown ? this->page(i) : m_pages[static_cast<std::size_t>(i)];
+        if (!page)
+            continue;
         // The focus must not stay on a control the user cannot see.
         if (!shown && focus && IsChild(page, focus))
             ::SetFocus(hwnd());
