@@ -3,6 +3,7 @@
 #include "guardedapplication.h"
 #include "messageloop.h"
 #include "winapi.h"
+#include "windowframe.h"
 
 namespace orvanta::platform {
 
@@ -28,7 +29,6 @@ void Window::create()
     MakeFramedWindow(m_design, windowProc, m_client.hasPicture(), this);
     try {
         m_controls = std::make_unique<WindowControls>(m_hwnd, m_design);
-        SizeFrame(m_hwnd, m_design, m_controls->dpi(), nullptr);
     } catch (...) {
         // The window must not outlive the object it would call back.
         SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
@@ -40,9 +40,11 @@ void Window::create()
 
 void Window::addMenu(const forms::MenuDesign &design, std::function<void()> chosen)
 {
-    SetMenu(m_hwnd, m_menus.add(design, m_controls->newId(), std::move(chosen)));
+    m_menus.add(design, m_controls->newId(), std::move(chosen));
     SetAccelerators(m_hwnd, m_menus.accelerators());
-    SizeFrame(m_hwnd, m_design, m_controls->dpi(), nullptr);
+    m_frameFitted = false;
+    if (IsWindowVisible(m_hwnd))
+        fitFrame();
 }
 
 void Window::drawLine(const forms::LineDesign &line)
@@ -51,11 +53,32 @@ void Window::drawLine(const forms::LineDesign &line)
     InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
+void Window::centre()
+{
+    fitFrame();
+    CentreFrame(m_hwnd);
+}
+
 void Window::bringToFront(std::string_view focus)
 {
+    fitFrame();
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);
     ::SetFocus(m_controls->find(focus));
+}
+
+// Under Wine each change of a window's menu bar or frame costs a round of
+// messages and an X request, and controls are made faster in a window that
+// has no size yet: the bar is set and the frame sized once, when the window
+// is first placed or shown.
+void Window::fitFrame()
+{
+    if (m_frameFitted)
+        return;
+    if (m_menus.bar())
+        SetMenu(m_hwnd, m_menus.bar());
+    SizeFrame(m_hwnd, m_design, m_controls->dpi(), nullptr);
+    m_frameFitted = true;
 }
 
 void Window::dpiChanged(int dpi, const RECT &suggested)

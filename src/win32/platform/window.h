@@ -11,7 +11,6 @@
 #include "clientarea.h"
 #include "menubar.h"
 #include "windowcontrols.h"
-#include "windowframe.h"
 
 namespace orvanta::platform {
 
@@ -49,7 +48,7 @@ public:
     void onClose(std::function<void()> closed) { m_closed = std::move(closed); }
 
     // Places the window in the middle of its monitor's work area.
-    void centre() { CentreFrame(m_hwnd); }
+    void centre();
     void bringToFront(std::string_view focus);
 
     std::weak_ptr<Window *> tracker() const { return m_tracker; }
@@ -58,6 +57,9 @@ private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void create();
+    // Sets the menu bar and sizes the frame for it, unless done since the
+    // last menu was added.
+    void fitFrame();
     void dpiChanged(int dpi, const RECT &suggested);
     // Makes the fonts again for dpi (the system's message font may have
     // changed too), places the controls and sizes the frame for them, and
@@ -75,6 +77,7 @@ private:
     HWND m_hwnd = nullptr;
     std::unique_ptr<WindowControls> m_controls;
     MenuBar m_menus;
+    bool m_frameFitted = false;
     ClientArea m_client;
     std::function<void()> m_closed;
     // Where the focus was when the window was last deactivated.
