@@ -68,9 +68,9 @@ void Window::bringToFront(std::string_view focus)
 }
 
 // Under Wine each change of a window's menu bar or frame costs a round of
-// messages and an X request, and controls are made faster in a window that
-// has no size yet: the bar is set and the frame sized once, when the window
-// is first placed or shown.
+// messages and an X request, and the controls are made while the window has
+// no size yet: the bar is set and the frame sized once, when the window is
+// first placed or shown.
 void Window::fitFrame()
 {
     if (m_frameFitted)
