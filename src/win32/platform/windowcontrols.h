@@ -32,7 +32,8 @@ class WindowControls final
 {
 public:
     // Under Wine every native control costs about a millisecond to make, and
-    // most of the page controls start hidden: a page is made when first shown.
+    // most of the page controls start hidden: a page, and a strip on a page,
+    // is made when first shown.
     static constexpr bool MakesPagesWhenShown = true;
 
     WindowControls(HWND window, const forms::WindowDesign &design);
