@@ -44,7 +44,7 @@ private:
     void makeShown();
 
     MainEvents &m_events;
-    // In the order of MainStrips.
+    // In the order of MainStrips; nullptr for a strip not made yet.
     std::array<forms::TabStrip *, MainStrips.size()> m_strips{};
     // Which of MainPages have been made, and the pages in the order made.
     std::array<bool, MainPages.size()> m_pageMade{};
