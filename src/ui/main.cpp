@@ -18,19 +18,10 @@ Main::Main(MainEvents &events)
     }
     onClose([this] { m_events.closed(); });
 
-    for (std::size_t i = 0; i < MainStrips.size(); ++i) {
-        const forms::StripDesign &design = *MainStrips[i];
-        forms::Container *parent = design.parent.empty() ? client() : strip(design.parent)->page(design.parentPage);
-        m_strips[i] = controls().createTabStrip(design, parent);
-    }
-    makePages();
+    makeShown();
     controls().onClick(controls().createCommandButton(ExitButtonDesign(), client()), [] { Command11_Click(); });
     m_exitMade = true;
     controls().setTabOrder(MainTabOrder());
-    if constexpr (MakesPagesWhenShown) {
-        for (forms::TabStrip *made : m_strips)
-            made->onPageSwitched([this] { makePages(); });
-    }
 
     Form_Load({strip(SSTab1Design.name), strip(SSTab2Design.name)});
 }
@@ -47,27 +38,37 @@ forms::TabStrip *Main::strip(std::string_view name) const
     return m_strips.at(StripIndex(name));
 }
 
-// A page is shown when its strip shows it and every strip it lies on shows
-// the page that holds that strip.
-bool Main::isShown(const PagePlacement &placement) const
+// A page is shown when its strip is made and shows it, and every strip it
+// lies on shows the page that holds that strip.
+bool Main::isShown(const forms::StripDesign *design, int page) const
 {
-    int page = placement.page;
-    for (const forms::StripDesign *design = placement.strip; design;
-         page = design->parentPage, design = StripNamed(design->parent)) {
-        if (strip(design->name)->tab() != page)
+    for (; design; page = design->parentPage, design = StripNamed(design->parent)) {
+        const forms::TabStrip *made = m_strips[StripIndex(design->name)];
+        if (!made || made->tab() != page)
             return false;
     }
     return true;
 }
 
-void Main::makePages()
+void Main::makeShown()
 {
-    // A page made late has been empty until it is shown, so nothing on it
+    // What is made late has been hidden until it is shown, so nothing on it
     // can have been missed.
     bool made = false;
+    for (std::size_t i = 0; i < MainStrips.size(); ++i) {
+        const forms::StripDesign &design = *MainStrips[i];
+        const bool onWindow = design.parent.empty();
+        if (m_strips[i] || (!onWindow && MakesPagesWhenShown && !isShown(StripNamed(design.parent), design.parentPage)))
+            continue;
+        forms::Container *parent = onWindow ? client() : strip(design.parent)->page(design.parentPage);
+        m_strips[i] = controls().createTabStrip(design, parent);
+        if constexpr (MakesPagesWhenShown)
+            m_strips[i]->onPageSwitched([this] { makeShown(); });
+        made = true;
+    }
     for (std::size_t i = 0; i < MainPages.size(); ++i) {
         const PagePlacement &placement = MainPages[i];
-        if (m_pageMade[i] || (MakesPagesWhenShown && !isShown(placement)))
+        if (m_pageMade[i] || (MakesPagesWhenShown && !isShown(placement.strip, placement.page)))
             continue;
         forms::Container *page = strip(placement.strip->name)->page(placement.page);
         m_pages.push_back(std::make_unique<ConverterPage>(*placement.design, page, controls()));

@@ -38,11 +38,13 @@ public:
 
 private:
     forms::TabStrip *strip(std::string_view name) const;
-    bool isShown(const PagePlacement &placement) const;
-    void makePages();
+    bool isShown(const forms::StripDesign *strip, int page) const;
+    // Makes the strips and converter pages not made yet: all of them, or
+    // those shown where the adapter makes pages late.
+    void makeShown();
 
     MainEvents &m_events;
-    // In the order of MainStrips.
+    // In the order of MainStrips; nullptr for a strip not made yet.
     std::array<forms::TabStrip *, MainStrips.size()> m_strips{};
     // Which of MainPages have been made, and the pages in the order made.
     std::array<bool, MainPages.size()> m_pageMade{};

@@ -354,6 +354,20 @@ std::vector<DesignedControl> designedControls(std::string_view window)
     return all;
 }
 
+// Whether a strip's page, wherever and whenever it was made, covers exactly
+// the tab control beside it.
+bool liesOverItsStrip(HWND page)
+{
+    RECT place{};
+    GetWindowRect(page, &place);
+    for (HWND beside = GetWindow(page, GW_HWNDFIRST); beside; beside = GetWindow(beside, GW_HWNDNEXT)) {
+        RECT strip{};
+        if (classOf(beside) == "SysTabControl32" && GetWindowRect(beside, &strip) && EqualRect(&place, &strip))
+            return true;
+    }
+    return false;
+}
+
 std::string describe(const RECT &rect)
 {
     return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " + std::to_string(rect.right - rect.left)
@@ -1026,6 +1040,8 @@ private:
                                 top + forms::TwipsToPixels(control.rect.height, dpi)};
             expect(EqualRect(&place, &designed),
                    control.name + " is at " + describe(place) + at + ", not " + describe(designed));
+            if (GetParent(native) != window)
+                expect(liesOverItsStrip(GetParent(native)), control.name + "'s page is not over its strip" + at);
             if (!control.hasFont)
                 continue;
             const auto font = reinterpret_cast<HFONT>(SendMessageW(native, WM_GETFONT, 0, 0));

@@ -48,7 +48,8 @@ enum class Only {
                    // of settings (`target` "settings") or of the theme ("theme")
     ExpectLayout, // every control made so far of the window `target` is where its design
                   // puts it at the window's DPI (the one told, else the system's), with
-                  // a live font of the designed height; so is the client area
+                  // a live font of the designed height, and its strip's page over the
+                  // strip; so is the client area
 };
 
 struct ExtraStep
@@ -72,11 +73,16 @@ inline const std::vector<ExtraScenario> &ExtraScenarios()
         {"the strips start on their designed pages",
          {{ExpectTab, "SSTab1", "0"},
           {ExpectTab, "SSTab2", "0"},
-          {ExpectTab, "SSTab3", "1"},
           {ExpectShown, "Meter1", "yes"},
           {ExpectShown, "Feet1", "no"},
           {ExpectShown, "SSTab3", "no"},
-          {ExpectShown, "F1", "no"}}},
+          {ExpectShown, "F1", "no"},
+          // The volume strip, made when first shown, starts on its designed page too.
+          {ClickTab, "SSTab1", "1"},
+          {ExpectTab, "SSTab3", "1"},
+          {ExpectShown, "F1", "yes"},
+          {ExpectShown, "M1", "no"},
+          {ExpectShown, "Meter1", "no"}}},
         {"the whole tab order, forward and back, on every page",
          {{TabWalk, "",
            "SSTab2 Meter1 Command1 Command2 Meter2 Command3 Meter3 Command4 Meter4 Command5 Meter5 Command6 Meter6 "
@@ -242,9 +248,12 @@ inline const std::vector<ExtraScenario> &ExtraScenarios()
           {ExpectLayout, "Main"},
           {ChangeDpi, "Main", "192"},
           {ExpectLayout, "Main"},
-          // A page first shown after the change is made at the new DPI.
+          // A page or strip first shown after the change is made at the new DPI.
           {ClickTab, "SSTab2", "1"},
           {ExpectLayout, "Main"},
+          {ClickTab, "SSTab1", "1"},
+          {ExpectLayout, "Main"},
+          {ClickTab, "SSTab1", "0"},
           {ChangeDpi, "Main", "96"},
           {ExpectLayout, "Main"},
           {ClickInto, "Feet2"},

@@ -1,6 +1,5 @@
 #include "accessibleannotations.h"
 
-#include <algorithm>
 #include <iterator>
 
 // The property GUIDs are defined here, not taken from a library.
@@ -22,15 +21,13 @@ constexpr LONG PoliteLiveSetting = 1;
 
 AccessibleAnnotations::AccessibleAnnotations()
 {
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                m_service.putVoid())))
-        m_service.reset();
+    IAccPropServices *service = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                   reinterpret_cast<void **>(&service))))
+        m_service.reset(service);
 }
 
-AccessibleAnnotations::~AccessibleAnnotations()
-{
-    clear();
-}
+AccessibleAnnotations::~AccessibleAnnotations() = default;
 
 void AccessibleAnnotations::setName(HWND control, std::string_view name)
 {
@@ -49,33 +46,24 @@ void AccessibleAnnotations::setPoliteLiveRegion(HWND control)
     VARIANT setting{};
     setting.vt = VT_I4;
     setting.lVal = PoliteLiveSetting;
-    noteAnnotated(control, m_service->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                                  LiveSettingProperty, setting));
+    m_service->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, LiveSettingProperty, setting);
 }
 
 void AccessibleAnnotations::set(HWND control, const GUID &property, std::string_view text)
 {
     if (!m_service)
         return;
-    noteAnnotated(control, m_service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                                     property, FromUtf8(text).c_str()));
+    m_service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
+                              FromUtf8(text).c_str());
 }
 
-void AccessibleAnnotations::noteAnnotated(HWND control, HRESULT result)
-{
-    if (SUCCEEDED(result) && std::find(m_annotated.begin(), m_annotated.end(), control) == m_annotated.end())
-        m_annotated.push_back(control);
-}
-
-void AccessibleAnnotations::clear()
+void AccessibleAnnotations::clear(HWND control)
 {
     if (!m_service)
         return;
     const MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, LiveSettingProperty};
-    for (HWND control : m_annotated)
-        m_service->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, properties,
-                                  static_cast<int>(std::size(properties)));
-    m_annotated.clear();
+    m_service->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, properties,
+                              static_cast<int>(std::size(properties)));
 }
 
 } // namespace orvanta::platform

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
 
 #include <windows.h>
 
@@ -30,15 +29,13 @@ public:
     // without interrupting the user.
     void setPoliteLiveRegion(HWND control);
 
-    // Removes every annotation made here; call it while the controls exist.
-    void clear();
+    // Removes the control's annotations; call it while the control exists.
+    void clear(HWND control);
 
 private:
     void set(HWND control, const GUID &property, std::string_view text);
-    void noteAnnotated(HWND control, HRESULT result);
 
     ComPtr<IAccPropServices> m_service;
-    std::vector<HWND> m_annotated;
 };
 
 } // namespace orvanta::platform

@@ -34,8 +34,7 @@ DefaultButtonController::DefaultButtonController(HWND window, std::function<HWND
 void DefaultButtonController::setDefaultId(int id)
 {
     m_defaultId = id;
-    HWND focus = GetFocus();
-    drawAsDefault(isPushButton(focus) && IsChild(m_window, focus) ? focus : m_controlOf(id));
+    focusMoved(GetFocus());
 }
 
 LRESULT DefaultButtonController::defaultIdAnswer() const
@@ -43,16 +42,9 @@ LRESULT DefaultButtonController::defaultIdAnswer() const
     return m_defaultId ? MAKELONG(m_defaultId, DC_HASDEFID) : 0;
 }
 
-void DefaultButtonController::buttonFocusChanged(HWND button, bool gained)
+void DefaultButtonController::focusMoved(HWND focus)
 {
-    if (gained && isPushButton(button))
-        drawAsDefault(button);
-    else
-        drawAsDefault(m_defaultId ? m_controlOf(m_defaultId) : nullptr);
-}
-
-void DefaultButtonController::drawAsDefault(HWND button)
-{
+    HWND button = isPushButton(focus) && IsChild(m_window, focus) ? focus : m_controlOf(m_defaultId);
     EnumChildWindows(m_window, drawIfDefault, reinterpret_cast<LPARAM>(button));
 }
 

@@ -34,12 +34,12 @@ public:
     // button is designated.
     LRESULT defaultIdAnswer() const;
 
-    // A push button of the window gained or lost the focus.
-    void buttonFocusChanged(HWND button, bool gained);
+    // A push button of the window gained or lost the focus, which is now on
+    // focus: a push button of the window there is drawn as the default, else
+    // the designated one, and every other push button as not.
+    void focusMoved(HWND focus);
 
 private:
-    // Draws button as the default and every other push button as not.
-    void drawAsDefault(HWND button);
 
     HWND m_window;
     std::function<HWND(int id)> m_controlOf;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cwchar>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 #include "utf8.h"
@@ -48,9 +50,7 @@ bool sameDesign(const forms::FontDesign &a, const forms::FontDesign &b)
     return a.face == b.face && a.points == b.points && a.weight == b.weight;
 }
 
-} // namespace
-
-std::wstring InstalledFace(std::string_view face, int dpi)
+std::wstring installedFace(std::string_view face, int dpi)
 {
     const std::wstring wanted = FromUtf8(face);
     if (isInstalled(wanted, dpi))
@@ -68,27 +68,14 @@ std::wstring InstalledFace(std::string_view face, int dpi)
     return wanted;
 }
 
-UniqueFont DesignFont(const forms::FontDesign &design, int dpi)
+UniqueFont checked(HFONT font)
 {
-    if (design.isDefault())
-        return MessageFont(dpi);
-    LOGFONTW font{};
-    font.lfHeight = -static_cast<LONG>(std::lround(design.points * dpi / 72.0));
-    font.lfWeight = static_cast<LONG>(design.weight);
-    font.lfCharSet = DEFAULT_CHARSET;
-    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    font.lfQuality = DEFAULT_QUALITY;
-    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    const std::wstring face = InstalledFace(design.face, dpi);
-    face.copy(font.lfFaceName, std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
-    UniqueFont made(CreateFontIndirectW(&font));
-    if (!made)
+    if (!font)
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateFontIndirectW");
-    return made;
+    return UniqueFont(font);
 }
 
-UniqueFont MessageFont(int dpi)
+UniqueFont messageFont(int dpi)
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
@@ -97,11 +84,27 @@ UniqueFont MessageFont(int dpi)
         metrics.lfMessageFont.lfHeight =
             MulDiv(metrics.lfMessageFont.lfHeight, dpi, static_cast<int>(GetDpiForSystem()));
     }
-    UniqueFont made(CreateFontIndirectW(&metrics.lfMessageFont));
-    if (!made)
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateFontIndirectW");
-    return made;
+    return checked(CreateFontIndirectW(&metrics.lfMessageFont));
 }
+
+UniqueFont designFont(const forms::FontDesign &design, int dpi)
+{
+    if (design.isDefault())
+        return messageFont(dpi);
+    LOGFONTW font{};
+    font.lfHeight = -static_cast<LONG>(std::lround(design.points * dpi / 72.0));
+    font.lfWeight = static_cast<LONG>(design.weight);
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    const std::wstring face = installedFace(design.face, dpi);
+    face.copy(font.lfFaceName, std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
+    return checked(CreateFontIndirectW(&font));
+}
+
+} // namespace
 
 WindowFonts::WindowFonts(const forms::FontDesign &windowFont, int dpi)
     : m_windowFont(windowFont)
@@ -116,7 +119,7 @@ HFONT WindowFonts::font(const forms::FontDesign &design)
         if (sameDesign(entry.design, wanted))
             return entry.font.get();
     }
-    m_fonts.push_back({wanted, DesignFont(wanted, m_dpi)});
+    m_fonts.push_back({wanted, designFont(wanted, m_dpi)});
     return m_fonts.back().font.get();
 }
 
@@ -126,7 +129,7 @@ std::vector<UniqueFont> WindowFonts::setDpi(int dpi)
     // leaves the window as it was.
     std::vector<UniqueFont> made;
     for (const Entry &entry : m_fonts)
-        made.push_back(DesignFont(entry.design, dpi));
+        made.push_back(designFont(entry.design, dpi));
     std::vector<UniqueFont> old;
     for (std::size_t i = 0; i < m_fonts.size(); ++i) {
         old.push_back(std::move(m_fonts[i].font));

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include <windows.h>
@@ -11,24 +9,17 @@
 
 namespace orvanta::platform {
 
+// The fonts of one window at its DPI, each made once. A control whose design
+// names no font takes the window's font; a window whose design names none,
+// the system's message font.
+//
 // The windows are designed for "MS Sans Serif" and, on the EXIT button,
 // "Algerian". Current Windows has the first only as a bitmap font and rarely
 // the second; Wine has neither. A design face is used when it is installed,
 // else the first installed of its stand-ins (forms::FontFallbacks), so the
 // choice does not fall to GDI's font mapper. A bitmap face counts as
-// installed only at 96 DPI: its few fixed sizes are made for that.
-std::wstring InstalledFace(std::string_view face, int dpi);
-
-// A font of the design at dpi: the height in pixels is points * dpi / 72,
-// rounded, as the em size (a negative lfHeight).
-UniqueFont DesignFont(const forms::FontDesign &design, int dpi);
-
-// The system's message font at dpi: the default font of a window whose
-// design names none.
-UniqueFont MessageFont(int dpi);
-
-// The fonts of one window at its DPI, each made once. A control whose design
-// names no font takes the window's font.
+// installed only at 96 DPI: its few fixed sizes are made for that. The
+// height in pixels is points * dpi / 72, rounded, as the em size.
 class WindowFonts final
 {
 public:
@@ -37,7 +28,6 @@ public:
     WindowFonts &operator=(const WindowFonts &) = delete;
 
     HFONT font(const forms::FontDesign &design);
-    HFONT windowFont() { return font({}); }
 
     int dpi() const { return m_dpi; }
     // Makes every font again for dpi and hands back those of the old DPI:

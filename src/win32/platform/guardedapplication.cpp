@@ -5,6 +5,8 @@
 #include <new>
 #include <string>
 
+#include <objbase.h>
+
 #include "forms.h"
 #include "messageloop.h"
 
@@ -40,12 +42,20 @@ LONG WINAPI reportUnhandled(EXCEPTION_POINTERS *exception)
 
 } // namespace
 
-
 GuardedApplication::GuardedApplication()
+    // COM for the thread's lifetime in it: the accessibility annotations are
+    // COM objects.
+    : m_comStarted(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
 {
     // A structured exception (an access violation, a division by zero) that
     // no one handled is reported too.
     SetUnhandledExceptionFilter(reportUnhandled);
+}
+
+GuardedApplication::~GuardedApplication()
+{
+    if (m_comStarted)
+        CoUninitialize();
 }
 
 int GuardedApplication::exec()

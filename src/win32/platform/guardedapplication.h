@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "adapter.h"
-#include "handles.h"
 #include "runtimeerror.h"
 
 namespace orvanta::platform {
@@ -17,13 +16,14 @@ class GuardedApplication final
 {
 public:
     GuardedApplication();
+    ~GuardedApplication();
     GuardedApplication(const GuardedApplication &) = delete;
     GuardedApplication &operator=(const GuardedApplication &) = delete;
 
     int exec();
 
 private:
-    ComApartment m_com;
+    bool m_comStarted;
 };
 
 static_assert(forms::GuardedApplicationLike<GuardedApplication>);

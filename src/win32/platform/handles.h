@@ -5,10 +5,8 @@
 
 #include <memory>
 #include <type_traits>
-#include <utility>
 
 #include <windows.h>
-#include <objbase.h>
 
 namespace orvanta::platform {
 
@@ -49,69 +47,16 @@ private:
     HGDIOBJ m_previous;
 };
 
-// One reference to a COM object.
+// One reference to a COM object, released with it.
+struct ComReleaser
+{
+    template<typename Interface>
+    void operator()(Interface *object) const noexcept
+    {
+        object->Release();
+    }
+};
 template<typename Interface>
-class ComPtr final
-{
-public:
-    ComPtr() = default;
-    ComPtr(const ComPtr &) = delete;
-    ComPtr &operator=(const ComPtr &) = delete;
-    ComPtr(ComPtr &&other) noexcept
-        : m_object(std::exchange(other.m_object, nullptr))
-    {
-    }
-    ComPtr &operator=(ComPtr &&other) noexcept
-    {
-        if (this != &other) {
-            reset();
-            m_object = std::exchange(other.m_object, nullptr);
-        }
-        return *this;
-    }
-    ~ComPtr() { reset(); }
-
-    Interface *get() const { return m_object; }
-    Interface *operator->() const { return m_object; }
-    explicit operator bool() const { return m_object != nullptr; }
-
-    // For functions that hand out a new reference.
-    Interface **put()
-    {
-        reset();
-        return &m_object;
-    }
-    void **putVoid() { return reinterpret_cast<void **>(put()); }
-
-    void reset()
-    {
-        if (m_object)
-            std::exchange(m_object, nullptr)->Release();
-    }
-
-private:
-    Interface *m_object = nullptr;
-};
-
-// COM for the thread's lifetime in it: the accessibility annotations are COM
-// objects.
-class ComApartment final
-{
-public:
-    ComApartment()
-        : m_initialised(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
-    {
-    }
-    ~ComApartment()
-    {
-        if (m_initialised)
-            CoUninitialize();
-    }
-    ComApartment(const ComApartment &) = delete;
-    ComApartment &operator=(const ComApartment &) = delete;
-
-private:
-    bool m_initialised;
-};
+using ComPtr = std::unique_ptr<Interface, ComReleaser>;
 
 } // namespace orvanta::platform

@@ -6,7 +6,7 @@
 
 namespace orvanta::platform {
 
-HMENU MenuBar::add(const forms::MenuDesign &design, int id, std::function<void()> chosen)
+void MenuBar::add(const forms::MenuDesign &design, int id, std::function<void()> chosen)
 {
     if (!m_bar)
         m_bar = CreateMenu();
@@ -21,7 +21,6 @@ HMENU MenuBar::add(const forms::MenuDesign &design, int id, std::function<void()
     m_keys.push_back({static_cast<BYTE>(FVIRTKEY | (key.control ? FCONTROL : 0)), pressed, static_cast<WORD>(id)});
     m_accelerators.reset(CreateAcceleratorTableW(m_keys.data(), static_cast<int>(m_keys.size())));
     m_items.emplace(id, std::move(chosen));
-    return m_bar;
 }
 
 bool MenuBar::choose(int id) const

@@ -17,9 +17,11 @@ namespace orvanta::platform {
 class MenuBar final
 {
 public:
-    // Appends a menu with its item, whose command ID is id; hands back the bar.
-    HMENU add(const forms::MenuDesign &design, int id, std::function<void()> chosen);
+    // Appends a menu with its item, whose command ID is id.
+    void add(const forms::MenuDesign &design, int id, std::function<void()> chosen);
     HACCEL accelerators() const { return m_accelerators.get(); }
+    // nullptr until the first menu.
+    HMENU bar() const { return m_bar; }
 
     // Runs the handler of the item with that command ID; false when there is
     // none.

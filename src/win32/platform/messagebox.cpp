@@ -1,6 +1,6 @@
 #include "messagebox.h"
 
-#include <utility>
+#include <string>
 #include <vector>
 
 #include <windows.h>
@@ -28,39 +28,28 @@ UINT iconOf(forms::MessageIcon icon)
 }
 
 // MessageBoxW disables only its owner. The program's other windows (the
-// About box beside Main) take no input either while the box is open.
-class OtherWindowsDisabled final
+// About box beside Main) take no input either while the box is open: those
+// shown and enabled are disabled here, to be enabled again after it.
+std::vector<HWND> disableOthers(HWND owner)
 {
-public:
-    explicit OtherWindowsDisabled(HWND owner)
-        : m_owner(owner)
+    struct Others
     {
-        EnumThreadWindows(GetCurrentThreadId(), disable, reinterpret_cast<LPARAM>(this));
-    }
-    ~OtherWindowsDisabled()
-    {
-        for (HWND window : m_disabled) {
-            if (IsWindow(window))
-                EnableWindow(window, TRUE);
-        }
-    }
-    OtherWindowsDisabled(const OtherWindowsDisabled &) = delete;
-    OtherWindowsDisabled &operator=(const OtherWindowsDisabled &) = delete;
-
-private:
-    static BOOL CALLBACK disable(HWND window, LPARAM data)
-    {
-        auto *self = reinterpret_cast<OtherWindowsDisabled *>(data);
-        if (window != self->m_owner && IsWindowVisible(window) && IsWindowEnabled(window)) {
-            EnableWindow(window, FALSE);
-            self->m_disabled.push_back(window);
-        }
-        return TRUE;
-    }
-
-    HWND m_owner;
-    std::vector<HWND> m_disabled;
-};
+        HWND owner;
+        std::vector<HWND> disabled;
+    } others{owner, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) {
+            auto &others = *reinterpret_cast<Others *>(data);
+            if (window != others.owner && IsWindowVisible(window) && IsWindowEnabled(window)) {
+                EnableWindow(window, FALSE);
+                others.disabled.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&others));
+    return others.disabled;
+}
 
 } // namespace
 
@@ -69,9 +58,15 @@ void ShowMessageBox(const forms::MessageRequest &request, forms::MessageIcon ico
     // Owned by the active window, so the box opens over it and the focus
     // returns there. Only the OK-only button set is used by the program.
     HWND owner = GetActiveWindow();
-    const OtherWindowsDisabled others(owner);
-    MessageBoxW(owner, FromUtf8(request.prompt).c_str(), FromUtf8(request.title).c_str(),
+    const std::wstring prompt = FromUtf8(request.prompt);
+    const std::wstring title = FromUtf8(request.title);
+    const std::vector<HWND> disabled = disableOthers(owner);
+    MessageBoxW(owner, prompt.c_str(), title.c_str(),
                 MB_OK | iconOf(icon) | (owner ? MB_APPLMODAL : MB_TASKMODAL) | MB_SETFOREGROUND);
+    for (HWND window : disabled) {
+        if (IsWindow(window))
+            EnableWindow(window, TRUE);
+    }
 }
 
 } // namespace orvanta::platform

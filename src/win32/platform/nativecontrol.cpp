@@ -11,9 +11,11 @@ namespace orvanta::platform {
 
 NativeControl::NativeControl(const forms::ControlDesign &design, const NativeClass &kind, HWND parent, int id,
                              WindowFonts &fonts)
-    : NativeControl(design.name, nullptr, design.rect, id)
+    : m_name(design.name)
+    , m_id(id)
+    , m_rect(design.rect)
+    , m_font(design.font)
 {
-    m_font = design.font;
     const RECT place = TwipsRect(design.rect, fonts.dpi());
     const std::wstring caption = FromUtf8(design.caption);
     m_hwnd = CheckedWindow(CreateWindowExW(kind.exStyle, kind.className, caption.empty() ? nullptr : caption.c_str(),
@@ -23,14 +25,6 @@ NativeControl::NativeControl(const forms::ControlDesign &design, const NativeCla
                                            nullptr),
                            "control");
     SendMessageW(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.font(design.font)), FALSE);
-}
-
-NativeControl::NativeControl(std::string_view name, HWND control, const forms::TwipsRect &rect, int id)
-    : m_name(name)
-    , m_hwnd(control)
-    , m_id(id)
-    , m_rect(rect)
-{
 }
 
 void NativeControl::layout(WindowFonts &fonts, int dpi)

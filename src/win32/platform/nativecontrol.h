@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 
 #include <windows.h>
 
@@ -50,8 +49,6 @@ protected:
 
     // Makes the control on parent with the control ID id.
     NativeControl(const forms::ControlDesign &design, const NativeClass &kind, HWND parent, int id, WindowFonts &fonts);
-    // A control made elsewhere (a tab strip's tab control).
-    NativeControl(std::string_view name, HWND control, const forms::TwipsRect &rect, int id);
 
     // Routes the control's own messages to message() from now on.
     void subclass();
@@ -67,7 +64,7 @@ private:
                                          DWORD_PTR self);
 
     std::string m_name;
-    HWND m_hwnd;
+    HWND m_hwnd = nullptr;
     int m_id;
     forms::TwipsRect m_rect;
     forms::FontDesign m_font;

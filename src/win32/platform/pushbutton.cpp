@@ -26,7 +26,8 @@ LRESULT PushButton::message(UINT message, WPARAM wParam, LPARAM lParam)
     if (message != WM_SETFOCUS && message != WM_KILLFOCUS)
         return passOn(message, wParam, lParam);
     const LRESULT result = passOn(message, wParam, lParam);
-    m_defaultButton.buttonFocusChanged(hwnd(), message == WM_SETFOCUS);
+    // WM_KILLFOCUS names the window that gets the focus.
+    m_defaultButton.focusMoved(message == WM_SETFOCUS ? hwnd() : reinterpret_cast<HWND>(wParam));
     return result;
 }
 

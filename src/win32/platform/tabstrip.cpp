@@ -53,20 +53,20 @@ void registerPageClass()
     RegisterWindowClass(pageClass);
 }
 
-HWND makeTabControl(HWND parent, int id)
+// The strip's tab control, as the design of a control on its parent.
+forms::ControlDesign tabControl(const forms::StripDesign &strip)
 {
-    return CheckedWindow(CreateWindowExW(0, WC_TABCONTROLW, nullptr,
-                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_FIXEDWIDTH
-                                             | TCS_SINGLELINE,
-                                         0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                         ProgramInstance(), nullptr),
-                         "tab control");
+    forms::ControlDesign control;
+    control.name = strip.name;
+    control.rect = strip.rect;
+    return control;
 }
 
 } // namespace
 
 TabStrip::TabStrip(const forms::StripDesign &design, HWND parent, int id, WindowFonts &fonts)
-    : NativeControl(design.name, makeTabControl(parent, id), design.rect, id)
+    : NativeControl(tabControl(design), {WC_TABCONTROLW, ChildStyle | WS_TABSTOP | TCS_FIXEDWIDTH | TCS_SINGLELINE},
+                    parent, id, fonts)
     , m_tabHeightTwips(design.tabHeight)
 {
     registerPageClass();
@@ -75,19 +75,24 @@ TabStrip::TabStrip(const forms::StripDesign &design, HWND parent, int id, Window
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = text.data();
-        TabCtrl_InsertItem(hwnd(), TabCtrl_GetItemCount(hwnd()), &item);
-        m_pages.push_back(CheckedWindow(CreateWindowExW(WS_EX_CONTROLPARENT, PageClass, nullptr,
-                                                        WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                                        parent, nullptr, ProgramInstance(), nullptr),
-                                        "tab page"));
+        TabCtrl_InsertItem(hwnd(), count(), &item);
+        m_pages.push_back(nullptr);
     }
-    layout(fonts, fonts.dpi());
+    arrange(fonts.dpi());
     setTab(design.designedTab);
 }
 
 HWND TabStrip::page(int index) const
 {
-    return m_pages.at(static_cast<std::size_t>(index));
+    HWND &page = m_pages.at(static_cast<std::size_t>(index));
+    if (!page) {
+        page = CheckedWindow(CreateWindowExW(WS_EX_CONTROLPARENT, PageClass, nullptr,
+                                             WS_CHILD | WS_DISABLED | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                                             GetParent(hwnd()), nullptr, ProgramInstance(), nullptr),
+                             "tab page");
+        placePage(page);
+    }
+    return page;
 }
 
 int TabStrip::tab() const
@@ -103,29 +108,48 @@ void TabStrip::setTab(int index)
 
 void TabStrip::layout(WindowFonts &fonts, int dpi)
 {
-    HFONT font = fonts.windowFont();
+    NativeControl::layout(fonts, dpi);
+    arrange(dpi);
+}
+
+void TabStrip::arrange(int dpi)
+{
+    m_dpi = dpi;
     const RECT strip = TwipsRect(rect(), dpi);
     const int width = strip.right - strip.left;
-    const int height = strip.bottom - strip.top;
-    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     // Tabs share the strip's width equally and have the strip's tab height.
     // The control keeps room for the selected tab to stand out on each side;
     // tabs any wider would bring in its scroll arrows.
     TabCtrl_SetItemSize(hwnd(), (width - 2 * SelectedTabOffset) / std::max(1, count()),
                         Twips(m_tabHeightTwips, dpi));
-    SetWindowPos(hwnd(), nullptr, strip.left, strip.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
-    RECT inside{0, 0, width, height};
-    TabCtrl_AdjustRect(hwnd(), FALSE, &inside);
-    HRGN frame = CreateRectRgn(0, 0, width, height);
+    const RECT inside = pageArea();
+    HRGN frame = CreateRectRgn(0, 0, width, strip.bottom - strip.top);
     HRGN hole = CreateRectRgnIndirect(&inside);
     CombineRgn(frame, frame, hole, RGN_DIFF);
     DeleteObject(hole);
     SetWindowRgn(hwnd(), frame, TRUE); // the window owns the region now
     for (HWND page : m_pages) {
-        SetWindowPos(page, nullptr, strip.left, strip.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowRgn(page, CreateRectRgnIndirect(&inside), TRUE);
+        if (page)
+            placePage(page);
     }
+}
+
+RECT TabStrip::pageArea() const
+{
+    const RECT strip = TwipsRect(rect(), m_dpi);
+    RECT inside{0, 0, strip.right - strip.left, strip.bottom - strip.top};
+    TabCtrl_AdjustRect(hwnd(), FALSE, &inside);
+    return inside;
+}
+
+void TabStrip::placePage(HWND page) const
+{
+    const RECT strip = TwipsRect(rect(), m_dpi);
+    SetWindowPos(page, nullptr, strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT inside = pageArea();
+    SetWindowRgn(page, CreateRectRgnIndirect(&inside), TRUE);
 }
 
 void TabStrip::notified(UINT code)
@@ -139,8 +163,10 @@ void TabStrip::showCurrentPage()
     const int current = tab();
     HWND focus = GetFocus();
     for (int i = 0; i < count(); ++i) {
-        HWND page = m_pages[static_cast<std::size_t>(i)];
         const bool shown = i == current;
+        HWND page = shown ? this->page(i) : m_pages[static_cast<std::size_t>(i)];
+        if (!page)
+            continue;
         // The focus must not stay on a control the user cannot see.
         if (!shown && focus && IsChild(page, focus))
             ::SetFocus(hwnd());

@@ -20,15 +20,18 @@ namespace orvanta::platform {
 // everything they hold.
 //
 // Each page is a window of its own beside the tab control, with the same
-// rectangle. Window regions keep them apart: the tab control keeps its tabs
-// and frame, the page the area inside the frame. The pages are control
-// parents, so IsDialogMessageW's Tab key walks into the shown one.
+// rectangle, made when it is first shown or asked for: under Wine every
+// window is dear to make. Window regions keep them apart: the tab control
+// keeps its tabs and frame, the page the area inside the frame. The pages
+// are control parents, so IsDialogMessageW's Tab key walks into the shown
+// one.
 class TabStrip final : public NativeControl
 {
 public:
     TabStrip(const forms::StripDesign &design, HWND parent, int id, WindowFonts &fonts);
 
-    // The window a page's controls are made on.
+    // The window a page's controls are made on; a page not shown is made
+    // hidden and disabled.
     HWND page(int index) const;
     int count() const { return static_cast<int>(m_pages.size()); }
 
@@ -47,10 +50,20 @@ public:
     void release() override { m_switched = nullptr; }
 
 private:
+    // Sizes the tabs for the strip at dpi, and gives the tab control and the
+    // pages made so far their parts of it.
+    void arrange(int dpi);
+    // The area inside the tab control's frame, from the strip's corner.
+    RECT pageArea() const;
+    void placePage(HWND page) const;
     void showCurrentPage();
 
-    std::vector<HWND> m_pages;
+    // nullptr for a page not made yet. Making one changes nothing that shows,
+    // so page() makes it.
+    mutable std::vector<HWND> m_pages;
     int m_tabHeightTwips;
+    // What the strip is laid out at.
+    int m_dpi = 0;
     std::function<void()> m_switched;
 };
 

@@ -1,38 +1,11 @@
 #include "window.h"
 
-#include <string>
-
-#include "centring.h"
 #include "guardedapplication.h"
 #include "messageloop.h"
-#include "twips.h"
-#include "utf8.h"
 #include "winapi.h"
+#include "windowframe.h"
 
 namespace orvanta::platform {
-namespace {
-
-// How the frame of a window of that role is made: its styles; the close
-// box is in the system menu. Fixed size, so no maximize box.
-DWORD styleOf(forms::WindowRole role)
-{
-    const DWORD frame = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    return role == forms::WindowRole::Main ? frame | WS_MINIMIZEBOX : frame;
-}
-
-DWORD exStyleOf(forms::WindowRole role)
-{
-    // A dialog has no owner, and a taskbar button of its own.
-    return role == forms::WindowRole::Dialog ? WS_EX_APPWINDOW : 0;
-}
-
-HICON loadIcon(const std::wstring &name, int widthMetric, int heightMetric)
-{
-    return static_cast<HICON>(LoadImageW(ProgramInstance(), name.c_str(), IMAGE_ICON, GetSystemMetrics(widthMetric),
-                                         GetSystemMetrics(heightMetric), LR_SHARED));
-}
-
-} // namespace
 
 Window::Window(const forms::WindowDesign &design)
     : m_design(design)
@@ -52,29 +25,10 @@ Window::~Window()
 void Window::create()
 {
     StartCommonControls();
-    const std::wstring className = L"Orvanta." + FromUtf8(m_design.name);
-    WNDCLASSEXW windowClass{};
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     // A window with a background picture paints the colour beside it itself.
-    // A colour index, not a brush: the system's brushes are made anew when
-    // the user changes the colours.
-    windowClass.hbrBackground = m_client.hasPicture() ? nullptr : reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = className.c_str();
-    // Big for Alt+Tab, small for the title bar.
-    const std::wstring icon = FromUtf8(m_design.icon.resourceName);
-    windowClass.hIcon = loadIcon(icon, SM_CXICON, SM_CYICON);
-    windowClass.hIconSm = loadIcon(icon, SM_CXSMICON, SM_CYSMICON);
-    RegisterWindowClass(windowClass);
-
-    const std::string what(m_design.name);
-    CheckedWindow(CreateWindowExW(exStyleOf(m_design.role), className.c_str(), FromUtf8(m_design.caption).c_str(),
-                                  styleOf(m_design.role), CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
-                                  ProgramInstance(), this),
-                  what.c_str());
+    MakeFramedWindow(m_design, windowProc, m_client.hasPicture(), this);
     try {
         m_controls = std::make_unique<WindowControls>(m_hwnd, m_design);
-        sizeFrame(m_controls->dpi(), nullptr);
     } catch (...) {
         // The window must not outlive the object it would call back.
         SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
@@ -84,21 +38,13 @@ void Window::create()
     AddTopLevelWindow(m_hwnd);
 }
 
-HWND Window::control(std::string_view name) const
-{
-    return m_controls->find(name);
-}
-
-std::string_view Window::controlName(HWND control) const
-{
-    return m_controls->nameOf(control);
-}
-
 void Window::addMenu(const forms::MenuDesign &design, std::function<void()> chosen)
 {
-    SetMenu(m_hwnd, m_menus.add(design, m_controls->newId(), std::move(chosen)));
+    m_menus.add(design, m_controls->newId(), std::move(chosen));
     SetAccelerators(m_hwnd, m_menus.accelerators());
-    sizeFrame(m_controls->dpi(), nullptr);
+    m_frameFitted = false;
+    if (IsWindowVisible(m_hwnd))
+        fitFrame();
 }
 
 void Window::drawLine(const forms::LineDesign &line)
@@ -109,46 +55,30 @@ void Window::drawLine(const forms::LineDesign &line)
 
 void Window::centre()
 {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor))
-        return;
-    RECT frame{};
-    GetWindowRect(m_hwnd, &frame);
-    const RECT &area = monitor.rcWork;
-    const forms::ScreenPoint corner =
-        forms::CentredTopLeft({frame.right - frame.left, frame.bottom - frame.top},
-                              {area.left, area.top, area.right - area.left, area.bottom - area.top});
-    SetWindowPos(m_hwnd, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitFrame();
+    CentreFrame(m_hwnd);
 }
 
 void Window::bringToFront(std::string_view focus)
 {
+    fitFrame();
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);
     ::SetFocus(m_controls->find(focus));
 }
 
-void Window::sizeFrame(int dpi, const POINT *topLeft)
+// Under Wine each change of a window's menu bar or frame costs a round of
+// messages and an X request, and the controls are made while the window has
+// no size yet: the bar is set and the frame sized once, when the window is
+// first placed or shown.
+void Window::fitFrame()
 {
-    // A fixed client area, below the menu bar if there is one.
-    const int width = Twips(m_design.clientWidth, dpi);
-    const int height = Twips(m_design.clientHeight, dpi);
-    RECT frame{0, 0, width, height};
-    AdjustWindowRectExForDpi(&frame, styleOf(m_design.role), GetMenu(m_hwnd) != nullptr, exStyleOf(m_design.role),
-                             static_cast<UINT>(dpi));
-    const POINT origin = topLeft ? *topLeft : POINT{};
-    SetWindowPos(m_hwnd, nullptr, origin.x, origin.y, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | (topLeft ? 0 : SWP_NOMOVE));
-    // The frame drawn may take more than computed: a menu bar that wraps to
-    // a second line, a title bar still at the old DPI.
-    RECT client{};
-    GetClientRect(m_hwnd, &client);
-    const int missingWidth = width - (client.right - client.left);
-    const int missingHeight = height - (client.bottom - client.top);
-    if (missingWidth != 0 || missingHeight != 0)
-        SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left + missingWidth,
-                     frame.bottom - frame.top + missingHeight, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    if (m_frameFitted)
+        return;
+    if (m_menus.bar())
+        SetMenu(m_hwnd, m_menus.bar());
+    SizeFrame(m_hwnd, m_design, m_controls->dpi(), nullptr);
+    m_frameFitted = true;
 }
 
 void Window::dpiChanged(int dpi, const RECT &suggested)
@@ -163,47 +93,34 @@ void Window::layOutAgain(int dpi, const POINT *topLeft)
         // The old fonts are freed when every control has its new one.
         const std::vector<UniqueFont> oldFonts = m_controls->setDpi(dpi);
     }
-    sizeFrame(dpi, topLeft);
+    SizeFrame(m_hwnd, m_design, dpi, topLeft);
     repaint();
 }
 
 void Window::systemChanged(UINT message, WPARAM wParam)
 {
-    if (message == WM_SYSCOLORCHANGE)
-        coloursChanged();
+    if (message == WM_SYSCOLORCHANGE) {
+        // Windows tells only top-level windows, the tooltip controls among
+        // them; the common controls on a window keep the colours they were
+        // made with (the tab strips) until their window passes it on.
+        EnumChildWindows(
+            m_hwnd,
+            [](HWND child, LPARAM) {
+                SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+                return TRUE;
+            },
+            0);
+        repaint();
+    }
     // The message font and the frame's parts change with the metrics, and
     // may with the theme (high contrast comes with its own).
     else if (message == WM_THEMECHANGED || wParam == SPI_SETNONCLIENTMETRICS)
         layOutAgain(m_controls->dpi(), nullptr);
 }
 
-void Window::coloursChanged()
-{
-    // Windows tells only top-level windows, the tooltip controls among them;
-    // the common controls on a window keep the colours they were made with
-    // (the tab strips) until their window passes the message on.
-    EnumChildWindows(
-        m_hwnd,
-        [](HWND child, LPARAM) {
-            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
-            return TRUE;
-        },
-        0);
-    repaint();
-}
-
 void Window::repaint()
 {
     RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-}
-
-// The control that gets the focus when the window is activated: the one that
-// had it when the window was last deactivated, if it can still take it, else
-// the designed default button; nullptr leaves the choice to Windows.
-HWND Window::focusOnActivation() const
-{
-    const bool usable = m_lastFocus && IsWindow(m_lastFocus) && IsWindowVisible(m_lastFocus) && !IsIconic(m_hwnd);
-    return usable ? m_lastFocus : m_controls->find(m_design.defaultButton);
 }
 
 bool Window::activated(UINT state)
@@ -216,7 +133,10 @@ bool Window::activated(UINT state)
             m_lastFocus = focus;
         return false;
     }
-    HWND focus = focusOnActivation();
+    // Back to that control if it can still take the focus, else to the
+    // designed default button; nullptr leaves the choice to Windows.
+    const bool usable = m_lastFocus && IsWindow(m_lastFocus) && IsWindowVisible(m_lastFocus) && !IsIconic(m_hwnd);
+    HWND focus = usable ? m_lastFocus : m_controls->find(m_design.defaultButton);
     if (focus)
         ::SetFocus(focus);
     return focus != nullptr;

@@ -37,8 +37,8 @@ public:
     HWND hwnd() const { return m_hwnd; }
     // The control of that design name, or nullptr; and the design name of a
     // control.
-    HWND control(std::string_view name) const;
-    std::string_view controlName(HWND control) const;
+    HWND control(std::string_view name) const { return m_controls->find(name); }
+    std::string_view controlName(HWND control) const { return m_controls->nameOf(control); }
 
     forms::Container *client() const { return m_hwnd; }
     WindowControls &controls() { return *m_controls; }
@@ -57,26 +57,27 @@ private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void create();
-    void sizeFrame(int dpi, const POINT *topLeft);
+    // Sets the menu bar and sizes the frame for it, unless done since the
+    // last menu was added.
+    void fitFrame();
     void dpiChanged(int dpi, const RECT &suggested);
     // Makes the fonts again for dpi (the system's message font may have
     // changed too), places the controls and sizes the frame for them, and
     // repaints; moves the window to topLeft unless it is nullptr.
     void layOutAgain(int dpi, const POINT *topLeft);
-    // WM_SYSCOLORCHANGE, WM_THEMECHANGED, WM_SETTINGCHANGE.
+    // WM_SYSCOLORCHANGE (passed on to the controls, then everything painted
+    // again in the new colours), WM_THEMECHANGED, WM_SETTINGCHANGE.
     void systemChanged(UINT message, WPARAM wParam);
-    // WM_SYSCOLORCHANGE: passed on to the controls, then everything painted
-    // again in the new colours.
-    void coloursChanged();
     void repaint();
+    // WM_ACTIVATE: whether the focus was placed.
     bool activated(UINT state);
-    HWND focusOnActivation() const;
     void command(WPARAM wParam, LPARAM lParam);
 
     const forms::WindowDesign &m_design;
     HWND m_hwnd = nullptr;
     std::unique_ptr<WindowControls> m_controls;
     MenuBar m_menus;
+    bool m_frameFitted = false;
     ClientArea m_client;
     std::function<void()> m_closed;
     // Where the focus was when the window was last deactivated.

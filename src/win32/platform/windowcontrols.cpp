@@ -108,22 +108,17 @@ NativeControl *WindowControls::byId(int id) const
     return found == m_byId.end() ? nullptr : found->second;
 }
 
-bool WindowControls::command(int id, UINT code)
+void WindowControls::command(int id, UINT code)
 {
-    NativeControl *control = byId(id);
-    if (!control)
-        return false;
-    control->notified(code);
-    return true;
+    if (NativeControl *control = byId(id))
+        control->notified(code);
 }
 
-bool WindowControls::notify(const NMHDR &header)
+void WindowControls::notify(const NMHDR &header)
 {
     NativeControl *control = byId(static_cast<int>(header.idFrom));
-    if (!control || control->hwnd() != header.hwndFrom)
-        return false;
-    control->notified(header.code);
-    return true;
+    if (control && control->hwnd() == header.hwndFrom)
+        control->notified(header.code);
 }
 
 std::vector<UniqueFont> WindowControls::setDpi(int dpi)
@@ -136,9 +131,10 @@ std::vector<UniqueFont> WindowControls::setDpi(int dpi)
 
 void WindowControls::release()
 {
-    m_annotations.clear();
-    for (const auto &control : m_controls)
+    for (const auto &control : m_controls) {
+        m_annotations.clear(control->hwnd());
         control->release();
+    }
 }
 
 } // namespace orvanta::platform

@@ -32,7 +32,8 @@ class WindowControls final
 {
 public:
     // Under Wine every native control costs about a millisecond to make, and
-    // most of the page controls start hidden: a page is made when first shown.
+    // most of the page controls start hidden: a page, and a strip on a page,
+    // is made when first shown.
     static constexpr bool MakesPagesWhenShown = true;
 
     WindowControls(HWND window, const forms::WindowDesign &design);
@@ -64,9 +65,9 @@ public:
     int newId() { return m_nextId++; }
 
     // WM_COMMAND from a control (or sent on its behalf by IsDialogMessageW),
-    // and WM_NOTIFY; false when it is not one of these controls'.
-    bool command(int id, UINT code);
-    bool notify(const NMHDR &header);
+    // and WM_NOTIFY; ignored when it is not one of these controls'.
+    void command(int id, UINT code);
+    void notify(const NMHDR &header);
 
     DefaultButtonController &defaultButton() { return m_defaultButton; }
     int dpi() const { return m_fonts.dpi(); }
