@@ -93,8 +93,9 @@ concept WindowControlsLike = requires(T &controls, const ControlDesign &design, 
     // The Tab key visits the named controls in this order, a strip on its
     // tabs; a name not made yet is passed over.
     controls.setTabOrder(order);
-    // Whether a page's controls are best made only when the page is first
-    // shown, where every native control is dear to make.
+    // Whether a page's controls, and a strip that lies on a page, are best
+    // made only when that page is first shown, where every native control is
+    // dear to make.
     typename std::bool_constant<T::MakesPagesWhenShown>;
 };
 
