@@ -710,6 +710,9 @@ async function main() {
     const [site, table] = positionals;
     const scenarios = JSON.parse(readFileSync(table, 'utf8'));
     mkdirSync(values.screenshots, {recursive: true});
+    // A failure's screenshot belongs to the run that failed.
+    for (const file of readdirSync(values.screenshots).filter(name => /-failure-\d+\.png$/.test(name)))
+        rmSync(join(values.screenshots, file));
     let passed = 0, failed = 0;
     for (const name of values.engines.split(',')) {
         const result = await playEngine(name, site, table, scenarios, values.screenshots,
