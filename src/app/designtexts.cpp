@@ -26,16 +26,11 @@ std::string DesignTexts(std::string_view face)
         for (std::string_view caption : strip->captions)
             add({}, caption);
     }
-    for (const PagePlacement &placement : MainPages) {
-        const PageControls page = DesignPage(*placement.design);
-        addControl(page.inputHeader);
-        addControl(page.resultHeader);
-        for (const RowControls &row : page.rows) {
-            addControl(row.input);
-            addControl(row.button);
-            add(row.result.font, placement.design->conversion->Suffix);
-        }
-    }
+    for (const forms::ControlDesign &control : MainPageControls())
+        addControl(control);
+    // What a result shows after its number.
+    for (const PagePlacement &placement : MainPages)
+        add(DesignPage(*placement.design).rows.front().result.font, placement.design->conversion->Suffix);
     addControl(ExitButtonDesign());
     for (const forms::ControlDesign &control : AboutControls())
         addControl(control);

@@ -34,15 +34,8 @@ forms::Arrangement Designed()
     arrangement.tabHeight = TabHeightTwips;
     for (const forms::StripDesign *strip : MainStrips)
         arrangement.places.push_back({std::string(strip->name), strip->rect});
-    for (const PagePlacement &placement : MainPages) {
-        const PageControls page = DesignPage(*placement.design);
-        arrangement.places.push_back({page.inputHeader.name, page.inputHeader.rect});
-        arrangement.places.push_back({page.resultHeader.name, page.resultHeader.rect});
-        for (const RowControls &row : page.rows) {
-            for (const forms::ControlDesign *control : {&row.input, &row.button, &row.result})
-                arrangement.places.push_back({control->name, control->rect});
-        }
-    }
+    for (const forms::ControlDesign &control : MainPageControls())
+        arrangement.places.push_back({control.name, control.rect});
     const forms::ControlDesign exit = ExitButtonDesign();
     arrangement.places.push_back({exit.name, exit.rect});
     return arrangement;

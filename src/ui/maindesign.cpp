@@ -72,6 +72,18 @@ PageControls DesignPage(const PageDesign &page)
     return controls;
 }
 
+std::vector<forms::ControlDesign> MainPageControls()
+{
+    std::vector<forms::ControlDesign> controls;
+    for (const PagePlacement &placement : MainPages) {
+        const PageControls page = DesignPage(*placement.design);
+        controls.insert(controls.end(), {page.inputHeader, page.resultHeader});
+        for (const RowControls &row : page.rows)
+            controls.insert(controls.end(), {row.input, row.button, row.result});
+    }
+    return controls;
+}
+
 std::vector<std::string> PageTabOrder(const PageDesign &page)
 {
     const ConversionSpec &spec = *page.conversion;

@@ -109,6 +109,10 @@ struct PageControls
 // The controls of a converter page, placed relative to its strip.
 PageControls DesignPage(const PageDesign &page);
 
+// Every control of Main's converter pages, page by page in the order of
+// MainPages: the two headers, then each row's box, Convert button and result.
+std::vector<forms::ControlDesign> MainPageControls();
+
 // The names of a page's input boxes and Convert buttons in the order the
 // Tab key visits them.
 std::vector<std::string> PageTabOrder(const PageDesign &page);

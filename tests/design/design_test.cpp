@@ -324,15 +324,11 @@ TEST(Arrangement, AsDesignedWhereverTheWindowFits)
         EXPECT_EQ(main.textPoints, 0);
         for (const forms::StripDesign *strip : MainStrips)
             EXPECT_EQ(main.find(strip->name)->left, strip->rect.left) << strip->name;
-        for (const PagePlacement &placement : MainPages) {
-            for (const RowControls &row : DesignPage(*placement.design).rows) {
-                for (const forms::ControlDesign *control : {&row.input, &row.button, &row.result}) {
-                    const forms::TwipsRect &at = *main.find(control->name);
-                    EXPECT_EQ(std::tie(at.left, at.top, at.width, at.height),
-                              std::tie(control->rect.left, control->rect.top, control->rect.width, control->rect.height))
-                        << control->name;
-                }
-            }
+        for (const forms::ControlDesign &control : MainPageControls()) {
+            const forms::TwipsRect &at = *main.find(control.name);
+            EXPECT_EQ(std::tie(at.left, at.top, at.width, at.height),
+                      std::tie(control.rect.left, control.rect.top, control.rect.width, control.rect.height))
+                << control.name;
         }
         const forms::Arrangement about = ArrangeAbout(MainWindowDesign.clientWidth + extra);
         EXPECT_FALSE(about.narrow);

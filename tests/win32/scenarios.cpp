@@ -341,16 +341,8 @@ std::vector<DesignedControl> designedControls(std::string_view window)
     for (const forms::StripDesign *strip : MainStrips)
         all.push_back({std::string(strip->name), strip->rect, {}, true});
     add(ExitButtonDesign());
-    for (const PagePlacement &placement : MainPages) {
-        const PageControls page = DesignPage(*placement.design);
-        add(page.inputHeader);
-        add(page.resultHeader);
-        for (const RowControls &row : page.rows) {
-            add(row.input);
-            add(row.button);
-            add(row.result);
-        }
-    }
+    for (const forms::ControlDesign &design : MainPageControls())
+        add(design);
     return all;
 }
 
