@@ -62,16 +62,6 @@ TabStrip::TabStrip(QWidget *parent, const forms::TwipsRect &rect, int tabHeightT
     });
 }
 
-QWidget *TabStrip::page(int index) const
-{
-    return m_pages.value(index);
-}
-
-int TabStrip::count() const
-{
-    return int(m_pages.size());
-}
-
 int TabStrip::tab() const
 {
     return m_bar->currentIndex();
@@ -80,11 +70,6 @@ int TabStrip::tab() const
 void TabStrip::setTab(int index)
 {
     m_bar->setCurrentIndex(index);
-}
-
-void TabStrip::onPageSwitched(std::function<void()> handler)
-{
-    m_switched = std::move(handler);
 }
 
 void TabStrip::showCurrentPage()

@@ -32,8 +32,8 @@ public:
     // The tab bar: it takes the keyboard focus for the strip.
     QTabBar *control() const { return m_bar; }
     // The widget a page's controls are created on.
-    QWidget *page(int index) const;
-    int count() const;
+    QWidget *page(int index) const { return m_pages.value(index); }
+    int count() const { return int(m_pages.size()); }
 
     // The current page, counting from 0. Writing it switches pages as a click
     // on the tab would.
@@ -41,7 +41,7 @@ public:
     void setTab(int index);
 
     // Runs handler after every page switch, by click, keyboard or setTab.
-    void onPageSwitched(std::function<void()> handler);
+    void onPageSwitched(std::function<void()> handler) { m_switched = std::move(handler); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

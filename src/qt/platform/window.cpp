@@ -91,11 +91,6 @@ void Window::drawLine(const forms::LineDesign &line)
     m_client->addLine(line);
 }
 
-void Window::onClose(std::function<void()> closed)
-{
-    m_closed = std::move(closed);
-}
-
 void Window::centre()
 {
     const QScreen *screen = this->screen();

@@ -39,7 +39,7 @@ public:
 
     void addMenu(const forms::MenuDesign &design, std::function<void()> chosen);
     void drawLine(const forms::LineDesign &line);
-    void onClose(std::function<void()> closed);
+    void onClose(std::function<void()> closed) { m_closed = std::move(closed); }
 
     // Places the window, frame included, in the middle of its screen's
     // available area. Before the window is mapped its frame is not known.
