@@ -13,34 +13,18 @@ char Lower(char c)
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
 
-// "E&xit" as "E<u>x</u>it".
-void SetAccessText(val element, std::string_view caption)
+// "E&xit" as "E<u>x</u>it"; gives back the access key, lower case, or 0.
+char SetAccessText(val element, std::string_view caption)
 {
     const std::size_t amp = caption.find('&');
     if (amp == std::string_view::npos || amp + 1 >= caption.size()) {
         element.set("textContent", std::string(caption));
-        return;
+        return 0;
     }
     element.call<void>("append", std::string(caption.substr(0, amp)));
     Create("u", element).set("textContent", std::string(caption.substr(amp + 1, 1)));
     element.call<void>("append", std::string(caption.substr(amp + 2)));
-}
-
-std::string Plain(std::string_view caption)
-{
-    std::string text;
-    for (char c : caption) {
-        if (c != '&')
-            text += c;
-    }
-    return text;
-}
-
-// The access key of a caption, lower case, or 0.
-char AccessKey(std::string_view caption)
-{
-    const std::size_t amp = caption.find('&');
-    return amp == std::string_view::npos || amp + 1 >= caption.size() ? 0 : Lower(caption[amp + 1]);
+    return Lower(caption[amp + 1]);
 }
 
 bool BrowserKeeps(forms::ShortcutKey key)
@@ -73,7 +57,7 @@ void MenuBar::add(const forms::MenuDesign &design, std::function<void()> chosen)
 {
     const std::size_t index = m_menus.size();
     val button = Create("button", m_element, "menu");
-    SetAccessText(button, design.menuCaption);
+    const char accessKey = SetAccessText(button, design.menuCaption);
     button.set("tabIndex", -1);
     SetAttribute(button, "role", "menuitem");
     SetAttribute(button, "aria-haspopup", "menu");
@@ -82,7 +66,7 @@ void MenuBar::add(const forms::MenuDesign &design, std::function<void()> chosen)
 
     val popup = Create("div", m_element, "popup");
     SetAttribute(popup, "role", "menu");
-    SetAttribute(popup, "aria-label", Plain(design.menuCaption));
+    SetAttribute(popup, "aria-label", button["textContent"].as<std::string>());
     popup.set("hidden", true);
     val item = Create("button", popup, "item");
     item.set("tabIndex", -1);
@@ -98,7 +82,7 @@ void MenuBar::add(const forms::MenuDesign &design, std::function<void()> chosen)
         SetAttribute(item, "aria-keyshortcuts", design.shortcut.control ? "Control" + text.substr(4) : text);
     }
 
-    m_menus.push_back({std::string(design.menuCaption), button, popup, design.shortcut, std::move(chosen)});
+    m_menus.push_back({accessKey, button, popup, design.shortcut, std::move(chosen)});
     m_listeners.add(item, "click", [this, index](val) {
         close(true);
         m_menus[index].chosen();
@@ -217,7 +201,7 @@ bool MenuBar::windowKeyDown(val event)
     }
     if (alt && !ctrl && key.size() == 1) {
         for (std::size_t i = 0; i < m_menus.size(); ++i) {
-            if (AccessKey(m_menus[i].caption) == Lower(key[0])) {
+            if (m_menus[i].accessKey != 0 && m_menus[i].accessKey == Lower(key[0])) {
                 event.call<void>("preventDefault");
                 open(i, true);
                 return true;

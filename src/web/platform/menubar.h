@@ -8,7 +8,6 @@
 // itself (Ctrl+Q quits Firefox before the page sees it).
 
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "design.h"
@@ -37,7 +36,7 @@ public:
 private:
     struct Menu
     {
-        std::string caption;
+        char accessKey; // lower case; 0 for none
         val button;
         val popup;
         forms::ShortcutKey shortcut;
