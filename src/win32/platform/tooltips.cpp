@@ -9,11 +9,6 @@
 
 namespace orvanta::platform {
 
-ToolTips::ToolTips(HWND owner)
-    : m_owner(owner)
-{
-}
-
 void ToolTips::set(HWND control, std::string_view tip)
 {
     if (!m_window) {

@@ -11,7 +11,7 @@ namespace orvanta::platform {
 class ToolTips final
 {
 public:
-    explicit ToolTips(HWND owner);
+    explicit ToolTips(HWND owner) : m_owner(owner) {}
     ToolTips(const ToolTips &) = delete;
     ToolTips &operator=(const ToolTips &) = delete;
 

@@ -81,12 +81,6 @@ void Window::fitFrame()
     m_frameFitted = true;
 }
 
-void Window::dpiChanged(int dpi, const RECT &suggested)
-{
-    const POINT topLeft{suggested.left, suggested.top};
-    layOutAgain(dpi, &topLeft);
-}
-
 void Window::layOutAgain(int dpi, const POINT *topLeft)
 {
     {
@@ -212,9 +206,13 @@ LRESULT Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         if (activated(LOWORD(wParam)))
             return 0;
         break;
-    case WM_DPICHANGED:
-        dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+    case WM_DPICHANGED: {
+        // The window moves to where Windows suggests, at its new size.
+        const auto *suggested = reinterpret_cast<const RECT *>(lParam);
+        const POINT topLeft{suggested->left, suggested->top};
+        layOutAgain(LOWORD(wParam), &topLeft);
         return 0;
+    }
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED:
     case WM_SETTINGCHANGE:

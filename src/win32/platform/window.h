@@ -60,7 +60,6 @@ private:
     // Sets the menu bar and sizes the frame for it, unless done since the
     // last menu was added.
     void fitFrame();
-    void dpiChanged(int dpi, const RECT &suggested);
     // Makes the fonts again for dpi (the system's message font may have
     // changed too), places the controls and sizes the frame for them, and
     // repaints; moves the window to topLeft unless it is nullptr.
