@@ -6,6 +6,7 @@
 // with text and targets a finger and an eye can use. Nothing else changes:
 // the controls, their names, captions, order and behaviour stay the same.
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,15 @@ struct Arrangement
     double textPoints = 0;
     double textBoxPoints = 0;
     std::vector<Place> places;
+
+    // A designed font as the arrangement shows it: no smaller than the least
+    // text size, a text box's no smaller than that of input boxes.
+    FontDesign font(const FontDesign &design, ControlKind kind = ControlKind::Label) const
+    {
+        FontDesign shown = design;
+        shown.points = std::max(design.points, kind == ControlKind::TextBox ? textBoxPoints : textPoints);
+        return shown;
+    }
 
     // Where the part of that name lies, or nullptr.
     const TwipsRect *find(std::string_view name) const

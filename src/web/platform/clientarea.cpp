@@ -1,7 +1,5 @@
 #include "clientarea.h"
 
-#include <algorithm>
-
 #include "arrangement.h"
 
 namespace orvanta::platform {
@@ -49,11 +47,8 @@ void ClientArea::arrange(const forms::Arrangement &arrangement)
 {
     val client = m_client.element();
     SetSize(client, arrangement.clientWidth, arrangement.clientHeight);
-    if (!m_design.font.isDefault()) {
-        forms::FontDesign font = m_design.font;
-        font.points = std::max(font.points, arrangement.textPoints);
-        ApplyFont(client, font);
-    }
+    if (!m_design.font.isDefault())
+        ApplyFont(client, arrangement.font(m_design.font));
     for (const Line &line : m_lines) {
         if (const forms::TwipsRect *path = arrangement.find(line.name))
             PlaceLine(line.element, *path, line.widthPixels);

@@ -1,7 +1,5 @@
 #include "windowcontrols.h"
 
-#include <algorithm>
-
 #include "arrangement.h"
 #include "defaultbutton.h"
 #include "tabstrip.h"
@@ -178,12 +176,8 @@ void WindowControls::place(const std::string &name)
         return;
     val element = made->second.control->element();
     Place(element, *rect);
-    if (made->second.font.isDefault())
-        return;
-    forms::FontDesign font = made->second.font;
-    font.points = std::max(font.points, made->second.kind == ControlKind::TextBox ? m_arrangement->textBoxPoints
-                                                                                  : m_arrangement->textPoints);
-    ApplyFont(element, font);
+    if (!made->second.font.isDefault())
+        ApplyFont(element, m_arrangement->font(made->second.font, made->second.kind));
 }
 
 } // namespace orvanta::platform
