@@ -28,6 +28,8 @@ const KEYS = {
     Escape: {w3c: ['\uE00C'], cdp: ['Escape']},
     F2: {w3c: ['\uE032'], cdp: ['F2']},
     'Ctrl+Q': {w3c: ['\uE009', 'q'], cdp: ['Control', 'KeyQ']},
+    'Alt+H': {w3c: ['\uE00A', 'h'], cdp: ['Alt', 'KeyH']},
+    b: {w3c: ['b'], cdp: ['KeyB']},
     End: {w3c: ['\uE010'], cdp: ['End']},
     Backspace: {w3c: ['\uE003'], cdp: ['Backspace']},
 };
