@@ -210,17 +210,6 @@ private:
     qsizetype m_checkedBoxes = 0;
 };
 
-// As long as the browser's and Windows' random sessions, from the same seed
-// unless ORVANTA_MONKEY_SEED names another.
-constexpr int RandomSteps = 300;
-
-quint64 randomSeed()
-{
-    bool ok = false;
-    const quint64 seed = qEnvironmentVariable("ORVANTA_MONKEY_SEED").toULongLong(&ok);
-    return ok ? seed : 20240611;
-}
-
 } // namespace
 
 class TestScenarios : public QObject
@@ -235,11 +224,9 @@ private Q_SLOTS:
         for (const Scenario &scenario : scenarios::Scenarios())
             QTest::newRow(std::string(scenario.name).c_str()) << &scenario << false;
         // The session keeps the texts its steps name.
-        static const scenarios::MonkeySession session(randomSeed(), RandomSteps);
-        static const std::string name = "a random session of " + std::to_string(RandomSteps) + " steps, seed "
-                                        + std::to_string(randomSeed()) + " (ORVANTA_MONKEY_SEED replays it)";
-        static const Scenario random{name, session.steps()};
-        QTest::newRow(name.c_str()) << &random << true;
+        static const scenarios::MonkeySession session;
+        static const Scenario random{session.name(), session.steps()};
+        QTest::newRow(session.name().c_str()) << &random << true;
     }
 
     void play()

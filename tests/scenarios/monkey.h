@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <deque>
 #include <iterator>
 #include <random>
@@ -31,8 +32,17 @@ namespace orvanta::scenarios {
 class MonkeySession
 {
 public:
+    // The session every runner plays: as long as the browser's, from one
+    // seed unless ORVANTA_MONKEY_SEED names another.
+    MonkeySession()
+        : MonkeySession(SeedFromEnvironment(), 300)
+    {
+    }
+
     MonkeySession(std::uint64_t seed, int steps)
         : m_random(seed)
+        , m_name("a random session of " + std::to_string(steps) + " steps, seed " + std::to_string(seed)
+                 + " (ORVANTA_MONKEY_SEED replays it)")
     {
         while (int(m_steps.size()) < steps)
             act();
@@ -40,6 +50,8 @@ public:
     }
 
     const std::vector<Step> &steps() const { return m_steps; }
+    // What a runner calls it: its length and seed, and how to replay it.
+    const std::string &name() const { return m_name; }
 
 private:
     enum class Focus { Unknown, InputBox, AboutOk };
@@ -177,7 +189,14 @@ private:
         add(Op::EndsBy, "Command11");
     }
 
+    static std::uint64_t SeedFromEnvironment()
+    {
+        const char *seed = std::getenv("ORVANTA_MONKEY_SEED");
+        return seed && *seed ? std::strtoull(seed, nullptr, 10) : 20240611;
+    }
+
     std::mt19937_64 m_random;
+    std::string m_name;
     // The texts the steps name: a deque keeps each where it was made.
     std::deque<std::string> m_texts;
     std::vector<Step> m_steps;

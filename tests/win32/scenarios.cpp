@@ -20,7 +20,6 @@
 #include <cctype>
 #include <chrono>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -515,15 +514,8 @@ public:
         forms::SetMessageBoxHook({});
         // The system as it was for the next scenario: Wine keeps changes
         // for as long as its server runs.
-        if (!m_savedColours.empty()) {
-            std::vector<int> indices;
-            std::vector<COLORREF> colours;
-            for (const auto &[index, colour] : m_savedColours) {
-                indices.push_back(index);
-                colours.push_back(colour);
-            }
-            SetSysColors(static_cast<int>(indices.size()), indices.data(), colours.data());
-        }
+        if (!m_savedColours.empty())
+            setColours(m_savedColours);
         if (m_savedMetrics && SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof *m_savedMetrics, &*m_savedMetrics, 0))
             metricsChanged();
     }
@@ -907,8 +899,7 @@ private:
     // program's windows (tab strips, tooltips) must be told too.
     void changeColours(std::string_view text)
     {
-        std::vector<int> indices;
-        std::vector<COLORREF> colours;
+        std::map<int, COLORREF> colours;
         for (std::string_view word : words(text)) {
             const std::size_t equals = word.find('=');
             const int index = colourIndex(word.substr(0, equals));
@@ -916,13 +907,12 @@ private:
             expect(std::sscanf(std::string(word.substr(equals + 1)).c_str(), "%d,%d,%d", &red, &green, &blue) == 3,
                    "no colour in " + quoted(word));
             m_savedColours.try_emplace(index, GetSysColor(index));
-            indices.push_back(index);
-            colours.push_back(RGB(red, green, blue));
+            colours[index] = RGB(red, green, blue);
         }
         toldOfColours.clear();
         HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, watchColours, nullptr, GetCurrentThreadId());
         expect(hook != nullptr, "no message hook");
-        const BOOL changed = SetSysColors(static_cast<int>(indices.size()), indices.data(), colours.data());
+        const bool changed = setColours(colours);
         UnhookWindowsHookEx(hook);
         expect(changed, "the colours could not be changed");
         settle();
@@ -932,6 +922,17 @@ private:
             expect(!common || std::find(toldOfColours.begin(), toldOfColours.end(), window) != toldOfColours.end(),
                    nameOf(window) + " was not told of the new colours");
         }
+    }
+
+    static bool setColours(const std::map<int, COLORREF> &wanted)
+    {
+        std::vector<int> indices;
+        std::vector<COLORREF> colours;
+        for (const auto &[index, colour] : wanted) {
+            indices.push_back(index);
+            colours.push_back(colour);
+        }
+        return SetSysColors(static_cast<int>(indices.size()), indices.data(), colours.data()) != FALSE;
     }
 
     // The screen shows the system colour `colour` at a place of `name`
@@ -1300,27 +1301,13 @@ bool playScenario(std::string_view name, const Steps &steps, bool tracing, bool 
     return failure.empty();
 }
 
-// A random session as long as the browser's; its seed is
-// ORVANTA_MONKEY_SEED, else the one the other runners use.
-constexpr int RandomSteps = 300;
-
-std::uint64_t randomSeed()
-{
-    wchar_t seed[32]{};
-    const DWORD length = GetEnvironmentVariableW(L"ORVANTA_MONKEY_SEED", seed, 32);
-    return length > 0 && length < 32 ? std::wcstoull(seed, nullptr, 10) : 20240611;
-}
-
 bool playRandomSession(bool tracing)
 {
-    const std::uint64_t seed = randomSeed();
-    const std::string name = "a random session of " + std::to_string(RandomSteps) + " steps, seed "
-                             + std::to_string(seed) + " (ORVANTA_MONKEY_SEED replays it)";
+    const scenarios::MonkeySession session;
     // Printed first: a session that brings the process down prints nothing after.
-    std::printf("playing %s\n", name.c_str());
+    std::printf("playing %s\n", session.name().c_str());
     std::fflush(stdout);
-    const scenarios::MonkeySession session(seed, RandomSteps);
-    return playScenario(name, session.steps(), tracing, true);
+    return playScenario(session.name(), session.steps(), tracing, true);
 }
 
 } // namespace
